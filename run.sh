@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release and starts Cellaro.
+set -euo pipefail
+source "$(dirname "$0")/scripts/setup.sh"
+cellaro_ensure_packages
+cellaro_build release
+exec "$CELLARO_ROOT/build/release/src/app/cellaro" "$@"

@@ -1,0 +1,47 @@
+# Shared set-up for run.sh, test.sh and bench.sh: installs the Debian
+# packages the build needs when any is missing, then configures and builds.
+# Sourced, not run.
+
+CELLARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Everything a fresh Debian 12 machine needs to build, test and benchmark.
+CELLARO_PACKAGES=(
+  cmake g++ make
+  qt6-base-dev qt6-svg-dev
+  libbenchmark-dev
+  fonts-dejavu-core
+  xvfb xdotool x11-apps
+)
+
+cellaro_missing_packages() {
+  local missing=() pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
+      || missing+=("$pkg")
+  done
+  echo "${missing[@]}"
+}
+
+# Installs the given packages (default: all of the above) when any is missing.
+cellaro_ensure_packages() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -gt 0 ] || wanted=("${CELLARO_PACKAGES[@]}")
+  local missing
+  missing=$(cellaro_missing_packages "${wanted[@]}")
+  [ -n "$missing" ] || return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing missing packages: $missing"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  # shellcheck disable=SC2086
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# Configures and builds into build/<name>; extra arguments go to cmake.
+cellaro_build() {
+  local name="$1"; shift
+  local dir="$CELLARO_ROOT/build/$name"
+  cmake -S "$CELLARO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory >/dev/null \
+    || cmake --build "$dir" -j1   # again, with the errors in view
+}

@@ -1,0 +1,85 @@
+#include "paint/grid_painter.h"
+
+#include "paint/header_letters.h"
+#include "window/basic_services.h"
+#include "window/twips.h"
+
+namespace cellaro {
+
+namespace {
+
+void PrintAt(FormSurface& surface, float x, float y, const QString& text)
+{
+    surface.SetCurrentX(x);
+    surface.SetCurrentY(y);
+    surface.Print(text);
+}
+
+void PaintHeaderLetters(const GridGeometry& grid, FormSurface& surface)
+{
+    surface.SetForeColor(kHeaderColour);
+    const QString letters = HeaderLetters();
+    for (int o = 1; o <= letters.size(); ++o) {
+        const QString text = HeaderLetterText(letters[o - 1]);
+        const TwipPoint origin = CellOrigin(grid, o, o);
+        PrintAt(surface, origin.x + kTextInset, kHeaderOffset, text);
+        PrintAt(surface, kHeaderOffset, origin.y + kTextInset, text);
+    }
+}
+
+void PaintCellTexts(const EntryTable& table, int o, TwipPoint origin, FormSurface& surface)
+{
+    const Int16 count = table.EntryValues[std::size_t(o)];
+    const float x = origin.x + kTextInset;
+    surface.SetForeColor(kLabelColour);
+    PrintAt(surface, x, origin.y + kTextInset, table.EntryNames[std::size_t(o)]);
+    surface.SetForeColor(kNumberColour);
+    PrintAt(surface, x, origin.y + kCountTextTop, Trim(Str(count)).toString());
+    // A total of zero has no shares: the percentage is left out.
+    if (table.TotalValue != 0) {
+        surface.SetForeColor(kNumberColour);
+        PrintAt(surface, x, origin.y + kShareTextTop, ShareText(count, table.TotalValue));
+    }
+}
+
+} // namespace
+
+QString ShareText(Int16 count, std::int32_t total)
+{
+    const double share = double(count) / double(total) * 100;
+    return FormatNumber(share, 2) + u'%';
+}
+
+void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
+{
+    const EntryTable& table = form.entries;
+    GridGeometry& grid = form.grid;
+    if (table.EntryCount <= 0 || table.MaxValue <= 0)
+        return;
+
+    SetCellSizeFor(grid, table.EntryCount);
+    if (table.EntryCount == kLetterMatrixEntries)
+        PaintHeaderLetters(grid, surface);
+
+    const Int16 levels = PrepareScheme(form.palette, scheme);
+    const int side = int(GridSideFor(table.EntryCount));
+    const int count = table.EntryCount;
+    const bool withTexts = count <= kMaxEntriesWithTexts;
+    const bool tealOutline = count <= kMaxEntriesWithTealOutline;
+
+    for (int o = 1; o <= count; ++o) {
+        const int column = (o - 1) % side + 1;
+        const int row = (o - 1) / side + 1;
+        if (const auto fill = CellFillColor(form.palette, levels, table.MaxValue, scheme,
+                                            table.EntryValues[std::size_t(o)]))
+            surface.SetFillColor(*fill);
+        const Colour border = tealOutline ? kTealOutline : surface.FillColor();
+        surface.SetFillStyle(BoxFill::Solid);
+        const CellBox box = CellBoxAt(grid, column, row);
+        surface.LineBox(box.first.x, box.first.y, box.second.x, box.second.y, border);
+        if (withTexts)
+            PaintCellTexts(table, o, CellOrigin(grid, column, row), surface);
+    }
+}
+
+} // namespace cellaro

@@ -1,0 +1,27 @@
+#pragma once
+// Draws the entry table as a square grid of filled, outlined boxes, row by
+// row, with label, count and share printed in each box of a small table and
+// the 36 header letters around a 36 x 36 table. Never clears the surface;
+// draws over what is there.
+
+#include "window/form_state.h"
+#include "window/form_surface.h"
+
+namespace cellaro {
+
+inline constexpr int kMaxEntriesWithTexts = 121;
+inline constexpr int kMaxEntriesWithTealOutline = 100;
+inline constexpr int kLetterMatrixEntries = 1296;
+
+inline constexpr Colour kTealOutline = RGB(0, 64, 64);
+inline constexpr Colour kLabelColour = RGB(255, 255, 0);
+inline constexpr Colour kNumberColour = RGB(255, 128, 0);
+inline constexpr Colour kHeaderColour = 0;
+
+void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface);
+
+// The percentage text of a count: its share of the total with two decimals
+// in the user's locale, followed by "%".
+QString ShareText(Int16 count, std::int32_t total);
+
+} // namespace cellaro

@@ -1,0 +1,117 @@
+#include "window/basic_services.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace cellaro {
+
+namespace {
+
+bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Length of the run of digits starting at `from`.
+qsizetype DigitsAt(QStringView text, qsizetype from)
+{
+    qsizetype end = from;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    return end - from;
+}
+
+// Converts an already validated ASCII number (no sign) exactly.
+double ParseUnsigned(QStringView number)
+{
+    std::string ascii;
+    ascii.reserve(std::size_t(number.size()));
+    for (QChar c : number)
+        ascii.push_back(char(c.unicode()));
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        // Either too large (infinity) or too small (denormal underflow to 0).
+        const auto exponentAt = ascii.find_first_of("eE");
+        const bool negativeExponent = exponentAt != std::string::npos
+            && exponentAt + 1 < ascii.size() && ascii[exponentAt + 1] == '-';
+        return negativeExponent ? 0.0 : HUGE_VAL;
+    }
+    return value;
+}
+
+} // namespace
+
+double Val(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+
+    const qsizetype start = i;
+    const qsizetype integerDigits = DigitsAt(text, i);
+    i += integerDigits;
+    qsizetype fractionDigits = 0;
+    if (i < text.size() && text[i] == u'.') {
+        fractionDigits = DigitsAt(text, i + 1);
+        i += 1 + fractionDigits;
+    }
+    if (integerDigits + fractionDigits == 0)
+        return 0.0;
+
+    // An exponent counts only when at least one digit follows it.
+    if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
+            ++j;
+        const qsizetype exponentDigits = DigitsAt(text, j);
+        if (exponentDigits > 0)
+            i = j + exponentDigits;
+    }
+
+    const double magnitude = ParseUnsigned(text.sliced(start, i - start));
+    return negative ? -magnitude : magnitude;
+}
+
+QStringView Trim(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+QString Str(long long number)
+{
+    const QString digits = QString::number(number);
+    return number < 0 ? digits : u' ' + digits;
+}
+
+QString FormatNumber(double value, int decimals)
+{
+    const QLocale locale;
+    QString text = locale.toString(value, 'f', decimals);
+    const bool allZero = std::none_of(text.cbegin(), text.cend(), [&](QChar c) {
+        return c.isDigit() && c != locale.zeroDigit().front();
+    });
+    if (allZero && std::signbit(value))
+        text = locale.toString(0.0, 'f', decimals);
+    return text;
+}
+
+double Sqr(double value) { return std::sqrt(value); }
+
+double Int(double value) { return std::floor(value); }
+
+} // namespace cellaro

@@ -1,0 +1,33 @@
+#pragma once
+// The numeric and text services the drawing and parsing code is written
+// against: reading a leading number, trimming, number to text.
+
+#include <QString>
+#include <QStringView>
+
+namespace cellaro {
+
+// The number at the start of a text: leading blanks skipped, an optional
+// sign, digits with an optional decimal point ".", an optional exponent.
+// A text without a leading number reads as 0. Only that grammar is read:
+// "nan", "inf", "0x10" and the like give 0 or their leading digits, never a
+// special value. A number too large for a double reads as +/-infinity.
+double Val(QStringView text);
+
+// Removes blanks (spaces) at both ends.
+QStringView Trim(QStringView text);
+
+// Decimal text of a number, with a leading blank when it is not negative.
+QString Str(long long number);
+
+// The number with exactly `decimals` digits after the separator, in the
+// default locale's form (grouping, negative sign). A value that rounds to
+// zero prints without a minus sign.
+QString FormatNumber(double value, int decimals);
+
+double Sqr(double value);
+
+// Largest integer not above the value.
+double Int(double value);
+
+} // namespace cellaro

@@ -1,0 +1,7 @@
+#include "window/form_surface.h"
+
+namespace cellaro {
+
+FormSurface::~FormSurface() = default;
+
+} // namespace cellaro

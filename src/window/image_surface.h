@@ -1,0 +1,51 @@
+#pragma once
+// A surface that draws into a QImage at 15 twips per pixel. The window keeps
+// one as its backing image and only blits it in paintEvent; the renderer
+// writes it to a file. On a HiDPI screen the image carries the device pixel
+// ratio and twips map to logical pixels.
+
+#include "window/form_surface.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+#include <memory>
+
+namespace cellaro {
+
+QColor ToQColor(Colour colour);
+
+class ImageSurface : public FormSurface {
+public:
+    ImageSurface(QSize logicalSize, QColor background, QFont font = QFont(),
+                 qreal devicePixelRatio = 1.0);
+    ~ImageSurface() override;
+
+    void Cls() override;
+    void LineBox(float x1, float y1, float x2, float y2, Colour outline) override;
+    void Print(const QString& text) override;
+
+    // The picture so far. Ends any drawing in progress first.
+    const QImage& image() const;
+    QSize logicalSize() const;
+    QColor background() const { return background_; }
+
+    // Grows or shrinks the image, keeping what is drawn where it is; new
+    // area is background.
+    void Resize(QSize logicalSize, qreal devicePixelRatio);
+
+private:
+    QPainter& painter();
+    void endPainting() const;
+    void fillPixels(int left, int top, int right, int bottom, const QColor& colour);
+
+    mutable QImage image_;
+    mutable std::unique_ptr<QPainter> painter_;
+    QColor background_;
+    QFont font_;
+    qreal ascent_ = 0;
+};
+
+} // namespace cellaro
