@@ -1,0 +1,93 @@
+#include "render/op_dump.h"
+
+#include <charconv>
+
+namespace cellaro {
+
+namespace {
+
+// The shortest text that reads back as the same single-precision number.
+QString Twips(float value)
+{
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    return QString::fromLatin1(digits, result.ptr - digits);
+}
+
+QString FillStyleName(BoxFill style)
+{
+    return style == BoxFill::Solid ? QStringLiteral("solid") : QStringLiteral("transparent");
+}
+
+} // namespace
+
+QString HexColour(Colour colour)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(RedOf(colour), 2, 16, QLatin1Char('0'))
+        .arg(GreenOf(colour), 2, 16, QLatin1Char('0'))
+        .arg(BlueOf(colour), 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QString QuotedText(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(u'\\', QStringLiteral("\\\\"));
+    quoted.replace(u'"', QStringLiteral("\\\""));
+    return u'"' + quoted + u'"';
+}
+
+QStringList DumpEntryTable(const EntryTable& table)
+{
+    QStringList lines {
+        QStringLiteral("EntryCount %1").arg(table.EntryCount),
+        QStringLiteral("MaxValue %1").arg(table.MaxValue),
+        QStringLiteral("TotalValue %1").arg(table.TotalValue),
+    };
+    for (int i = 1; i <= table.EntryCount; ++i)
+        lines.append(QStringLiteral("Entry %1 %2 %3")
+                         .arg(i)
+                         .arg(table.EntryValues[std::size_t(i)])
+                         .arg(QuotedText(table.EntryNames[std::size_t(i)])));
+    return lines;
+}
+
+QString DumpOp(const DrawOp& op)
+{
+    switch (op.kind) {
+    case DrawOp::Cls:
+        return QStringLiteral("Cls");
+    case DrawOp::Box:
+        return QStringLiteral("Box %1 %2 %3 %4 outline %5 fill %6 %7")
+            .arg(Twips(op.x1), Twips(op.y1), Twips(op.x2), Twips(op.y2), HexColour(op.colour),
+                 HexColour(op.fill), FillStyleName(op.fillStyle));
+    case DrawOp::Print:
+        return QStringLiteral("Print %1 %2 %3 %4")
+            .arg(Twips(op.x1), Twips(op.y1), HexColour(op.colour), QuotedText(op.text));
+    case DrawOp::SetCurrentX:
+        return QStringLiteral("CurrentX %1").arg(Twips(op.x1));
+    case DrawOp::SetCurrentY:
+        return QStringLiteral("CurrentY %1").arg(Twips(op.y1));
+    case DrawOp::SetForeColor:
+        return QStringLiteral("ForeColor %1").arg(HexColour(op.colour));
+    case DrawOp::SetFillColor:
+        return QStringLiteral("FillColor %1").arg(HexColour(op.colour));
+    case DrawOp::ReadFillColor:
+        return QStringLiteral("ReadFillColor %1").arg(HexColour(op.colour));
+    case DrawOp::SetFillStyle:
+        return QStringLiteral("FillStyle %1").arg(FillStyleName(op.fillStyle));
+    }
+    return {};
+}
+
+QStringList DumpOps(const QList<DrawOp>& ops)
+{
+    QStringList lines;
+    lines.reserve(ops.size());
+    for (const DrawOp& op : ops)
+        lines.append(DumpOp(op));
+    return lines;
+}
+
+} // namespace cellaro

@@ -1,0 +1,50 @@
+#pragma once
+// The renderer's command line: which list, threshold and schemes to show,
+// and where the picture goes. Parsing only; nothing is read or written here.
+
+#include "window/int16.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+namespace cellaro {
+
+enum class PictureFormat { Png, Svg };
+
+// The path meaning standard input (for --list) or standard output (for -o).
+inline constexpr auto kStdioPath = u"-";
+
+struct RenderOptions {
+    std::optional<QString> listPath;     // none: the window's default list
+    QString thresholdText = QStringLiteral("0");
+    Int16 scheme = 0;
+    QList<Int16> schemesBefore;          // shown first, in order, for their palette
+    QString outputPath;                  // empty only with dump
+    PictureFormat format = PictureFormat::Png;
+    bool dump = false;                   // table and drawing ops to stdout instead
+};
+
+struct RenderRequest {
+    RenderOptions options;
+};
+struct HelpRequest {
+    QString text;
+};
+struct VersionRequest {};
+struct UsageError {
+    QString message;
+};
+
+using ParsedArguments = std::variant<RenderRequest, HelpRequest, VersionRequest, UsageError>;
+
+// `arguments` starts with the program name, as QCoreApplication::arguments().
+ParsedArguments ParseRenderArguments(const QStringList& arguments);
+
+// "Cellaro 1.00".
+QString VersionText();
+
+} // namespace cellaro

@@ -1,0 +1,26 @@
+#pragma once
+// The scheme selector's eight items, as the renderer names them on its
+// command line: by item text ("Gri" ... "Ngj4") or by index (0..7).
+
+#include "window/int16.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+namespace cellaro {
+
+// The item texts in selector order; an item's position is its scheme index.
+const QStringList& SchemeItemTexts();
+
+// An item text, matched exactly, or an index 0..7 written in decimal.
+std::optional<Int16> SchemeFromText(QStringView text);
+
+// A comma-separated list of schemes; an empty text is an empty list.
+// Empty when any element is not a scheme.
+std::optional<QList<Int16>> SchemesFromList(QStringView text);
+
+} // namespace cellaro

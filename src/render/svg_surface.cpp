@@ -1,0 +1,95 @@
+#include "render/svg_surface.h"
+
+#include "window/image_surface.h"
+#include "window/twips.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+
+#include <algorithm>
+
+namespace cellaro {
+
+namespace {
+
+// Twips are 1/1440 inch: at this resolution a font's point size turns into
+// the right height in twips, and the physical size matches 96 dpi pixels.
+constexpr int kTwipsPerInch = 1440;
+
+bool IsXmlCharacter(char32_t c)
+{
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
+        || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+} // namespace
+
+QString XmlSafeText(const QString& text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (char32_t c : text.toUcs4())
+        safe.append(QString::fromUcs4(IsXmlCharacter(c) ? &c : U"\uFFFD", 1));
+    return safe;
+}
+
+SvgSurface::SvgSurface(QIODevice* output, QSize twips, QColor background, QFont font)
+    : area_(QPointF(0, 0), QSizeF(twips))
+    , background_(background)
+{
+    generator_.setOutputDevice(output);
+    generator_.setResolution(kTwipsPerInch);
+    generator_.setSize(twips);
+    generator_.setViewBox(area_);
+    generator_.setTitle(QStringLiteral("Cellaro"));
+    generator_.setDescription(QStringLiteral("Colour grid"));
+    painter_.begin(&generator_);
+    painter_.setFont(font);
+    ascent_ = QFontMetricsF(font, &generator_).ascent();
+    fillBackground();
+}
+
+SvgSurface::~SvgSurface() { finish(); }
+
+void SvgSurface::finish()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void SvgSurface::fillBackground()
+{
+    painter_.fillRect(area_, background_);
+    blank_ = true;
+}
+
+void SvgSurface::Cls()
+{
+    // A later rect covers all before it; one background rect is enough.
+    if (!blank_)
+        fillBackground();
+}
+
+void SvgSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
+{
+    // The outline is one pixel wide, as on the window.
+    QPen pen(ToQColor(outline), kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    painter_.setPen(pen);
+    if (FillStyle() == BoxFill::Solid)
+        painter_.setBrush(ToQColor(FormSurface::FillColor()));
+    else
+        painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                             QPointF(std::max(x1, x2), std::max(y1, y2))));
+    blank_ = false;
+}
+
+void SvgSurface::Print(const QString& text)
+{
+    painter_.setPen(ToQColor(ForeColor()));
+    // The current position is the text's top-left; drawText takes the baseline.
+    painter_.drawText(QPointF(CurrentX(), CurrentY() + ascent_), XmlSafeText(text));
+    blank_ = false;
+}
+
+} // namespace cellaro

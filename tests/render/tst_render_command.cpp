@@ -1,0 +1,293 @@
+// The whole command: exit codes, messages, the files it leaves behind, and
+// the picture it writes. Most cases run in-process; a few run the program.
+
+#include "render/render_command.h"
+#include "window/window_defaults.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cellaro;
+
+namespace {
+
+struct CommandRun {
+    int exitCode = -1;
+    QByteArray output;
+    QStringList errorLines;
+};
+
+// Runs the command in `folder` (paths in `arguments` are relative to it).
+CommandRun Run(const QDir& folder, const QStringList& arguments, const QByteArray& input = {})
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    QByteArray inputBytes = input;
+    QBuffer in(&inputBytes);
+    in.open(QIODevice::ReadOnly);
+    CommandRun run;
+    QBuffer out(&run.output);
+    out.open(QIODevice::WriteOnly);
+    CommandStreams streams { &in, &out, {} };
+    run.exitCode = RunRenderCommand(QStringList { QStringLiteral("cellaro-render") } + arguments, streams);
+    run.errorLines = streams.errors.split(u'\n', Qt::SkipEmptyParts);
+    QDir::setCurrent(previous);
+    return run;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray AcceptedLines(int count)
+{
+    QByteArray text;
+    for (int i = 1; i <= count; ++i)
+        text += "e" + QByteArray::number(i) + "," + QByteArray::number(i % 500) + "\n";
+    return text;
+}
+
+QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+} // namespace
+
+class TstRenderCommand : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+
+    QDir folder() const { return QDir(folder_.path()); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(folder_.isValid());
+        QDir dir = folder();
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY(QFileInfo(dir.filePath(name)).isDir() ? QDir(dir.filePath(name)).removeRecursively()
+                                                         : dir.remove(name));
+    }
+
+    // Each row: the list file's bytes (written to list.txt unless empty),
+    // the arguments, what must come out.
+    void outcome_data()
+    {
+        QTest::addColumn<QByteArray>("listFile");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message"); // in the one stderr line; empty: no line
+        QTest::addColumn<bool>("pictureWritten");
+
+        const QStringList toPng { "--list", "list.txt", "-o", "out.png" };
+        QTest::newRow("default list") << QByteArray() << QStringList { "-o", "out.png" } << kExitSuccess
+                                      << "" << true;
+        QTest::newRow("list file, svg") << QByteArray("a,1\n") << QStringList { "--list", "list.txt", "-o", "out.svg" }
+                                        << kExitSuccess << "" << true;
+        QTest::newRow("unknown option") << QByteArray() << QStringList { "--size", "9", "-o", "out.png" }
+                                        << kExitUsage << "size" << false;
+        QTest::newRow("unknown scheme") << QByteArray() << QStringList { "--scheme", "Roz", "-o", "out.png" }
+                                        << kExitUsage << "Roz" << false;
+        QTest::newRow("missing -o") << QByteArray() << QStringList { "--scheme", "Kuq" } << kExitUsage
+                                    << "-o" << false;
+        QTest::newRow("unreadable list") << QByteArray() << QStringList { "--list", "none.txt", "-o", "out.png" }
+                                         << kExitBadInput << "none.txt" << false;
+        QTest::newRow("list is a folder") << QByteArray() << QStringList { "--list", ".", "-o", "out.png" }
+                                          << kExitBadInput << "cannot read" << false;
+        QTest::newRow("count overflows in line 2")
+            << QByteArray("a,1\nb,40000\nc,2\n") << toPng << kExitBadInput << "line 2" << false;
+        QTest::newRow("lines without comma still count")
+            << QByteArray("title\n\na,32767.5\n") << toPng << kExitBadInput << "line 3" << false;
+        QTest::newRow("CR LF line ends count once")
+            << QByteArray("a,1\r\nb,2\r\nc,32768\r\n") << toPng << kExitBadInput << "line 3" << false;
+        QTest::newRow("10001st accepted line") << AcceptedLines(10001) << toPng << kExitBadInput
+                                               << "line 10001" << false;
+        QTest::newRow("10000 accepted lines") << AcceptedLines(10000) << toPng << kExitSuccess << ""
+                                              << true;
+        QTest::newRow("output folder missing")
+            << QByteArray() << QStringList { "-o", "missing/out.png" } << kExitBadInput << "missing/out.png"
+            << false;
+        QTest::newRow("nothing accepted") << QByteArray("a,5") << toPng << kExitSuccess
+                                          << "no line was accepted" << true;
+        QTest::newRow("threshold above every count")
+            << QByteArray("a,5\n") << QStringList { "--list", "list.txt", "--threshold", "6", "-o", "out.png" }
+            << kExitSuccess << "no line was accepted" << true;
+        QTest::newRow("largest count 0") << QByteArray("a,0\nb,0\n") << toPng << kExitSuccess
+                                         << "no count is above 0" << true;
+    }
+
+    void outcome()
+    {
+        QFETCH(QByteArray, listFile);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFETCH(bool, pictureWritten);
+        if (!listFile.isEmpty())
+            WriteFile(folder().filePath("list.txt"), listFile);
+
+        const CommandRun run = Run(folder(), arguments);
+        QTEST(run.exitCode, "exitCode");
+        if (message.isEmpty()) {
+            QCOMPARE(run.errorLines, QStringList());
+        } else {
+            QCOMPARE(run.errorLines.size(), 1);
+            QVERIFY2(run.errorLines.first().startsWith("cellaro-render: "), qPrintable(run.errorLines.first()));
+            QVERIFY2(run.errorLines.first().contains(message), qPrintable(run.errorLines.first()));
+        }
+        const QStringList written = folder().entryList({ "out.*" }, QDir::Files);
+        QCOMPARE(written.size(), pictureWritten ? 1 : 0);
+        QCOMPARE(folder().entryList(QDir::Files | QDir::Hidden).size(),
+                 int(written.size()) + (listFile.isEmpty() ? 0 : 1));
+    }
+
+    void failureKeepsThePreviousPicture()
+    {
+        WriteFile(folder().filePath("out.png"), "the picture of yesterday");
+        WriteFile(folder().filePath("list.txt"), "a,99999\n");
+        const CommandRun run = Run(folder(), { "--list", "list.txt", "-o", "out.png" });
+        QCOMPARE(run.exitCode, kExitBadInput);
+        QCOMPARE(ReadFile(folder().filePath("out.png")), QByteArray("the picture of yesterday"));
+        QCOMPARE(folder().entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // Pixels of the default list in Gri, from the cell boxes in twips
+    // (15 to the pixel) and the grey shades of the worked example.
+    void defaultListPixels_data()
+    {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QRgb>("colour"); // 0xRRGGBB; 1: the window's background
+
+        QTest::newRow("outline corner of a") << QPoint(20, 20) << QRgb(0x004040);
+        QTest::newRow("inside a, below its texts") << QPoint(110, 115) << QRgb(0xAFAFAF);
+        QTest::newRow("inside ë") << QPoint(210, 215) << QRgb(0x000000);
+        QTest::newRow("outline end of ë") << QPoint(219, 219) << QRgb(0x004040);
+        QTest::newRow("gap between a and b") << QPoint(119 + 1, 60) << QRgb(0x004040);
+        QTest::newRow("inside v") << QPoint(110, 615) << QRgb(0xFFFFFF);
+        QTest::newRow("left margin") << QPoint(10, 300) << QRgb(1);
+        QTest::newRow("below the grid") << QPoint(300, 625) << QRgb(1);
+        QTest::newRow("last pixel") << QPoint(638, 638) << QRgb(1);
+    }
+
+    void defaultListPixels()
+    {
+        QFETCH(QPoint, pixel);
+        QFETCH(QRgb, colour);
+        const CommandRun run = Run(folder(), { "-o", "out.png" });
+        QCOMPARE(run.exitCode, kExitSuccess);
+        const QImage image(folder().filePath("out.png"));
+        const QRgb expected = colour == 1 ? (WindowBackground().rgb() & 0xFFFFFF) : colour;
+        QCOMPARE(QString::number(PixelAt(image, pixel.x(), pixel.y()), 16), QString::number(expected, 16));
+    }
+
+    void emptyPictureIsTheBackground()
+    {
+        WriteFile(folder().filePath("list.txt"), "a,0\n");
+        QCOMPARE(Run(folder(), { "--list", "list.txt", "-o", "out.png" }).exitCode, kExitSuccess);
+        QImage background(639, 639, QImage::Format_RGB32);
+        background.fill(WindowBackground());
+        QCOMPARE(QImage(folder().filePath("out.png")).convertToFormat(QImage::Format_RGB32), background);
+    }
+
+    void listBytes_data()
+    {
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QString>("firstEntry");
+
+        QTest::newRow("UTF-8 letters") << QByteArray("\xC3\xAB,1377\n") << QString::fromUtf8("Entry 1 1377 \"ë\"");
+        QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBF" "a,5\n") << "Entry 1 5 \"a\"";
+        QTest::newRow("CR alone ends no line") << QByteArray("a,1\rb,2\n") << "Entry 1 1 \"a\"";
+        QTest::newRow("blank kept, tab dropped") << QByteArray(" a\t,5\n") << "Entry 1 5 \" a\"";
+    }
+
+    void listBytes()
+    {
+        QFETCH(QByteArray, input);
+        const CommandRun run = Run(folder(), { "--list", "-", "--dump" }, input);
+        QCOMPARE(run.exitCode, kExitSuccess);
+        const QStringList lines = QString::fromUtf8(run.output).split(u'\n');
+        QCOMPARE(lines[0], QStringLiteral("EntryCount 1"));
+        QTEST(lines[3], "firstEntry");
+    }
+
+    void pictureToStandardOutput_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("png") << "png" << QByteArray("\x89PNG\r\n");
+        QTest::newRow("svg") << "svg" << QByteArray("<?xml");
+    }
+
+    void pictureToStandardOutput()
+    {
+        QFETCH(QString, format);
+        const CommandRun run = Run(folder(), { "-o", "-", "--format", format });
+        QCOMPARE(run.exitCode, kExitSuccess);
+        QFETCH(QByteArray, start);
+        QVERIFY(run.output.startsWith(start));
+        QCOMPARE(folder().entryList(QDir::Files).size(), 0);
+    }
+
+    void helpAndVersionGoToStandardOutput()
+    {
+        const CommandRun version = Run(folder(), { "--version" });
+        QCOMPARE(version.exitCode, kExitSuccess);
+        QCOMPARE(version.output, QByteArray("Cellaro 1.00\n"));
+        const CommandRun help = Run(folder(), { "--help" });
+        QCOMPARE(help.exitCode, kExitSuccess);
+        QVERIFY(help.output.startsWith("Usage: cellaro-render"));
+        QCOMPARE(help.errorLines, QStringList());
+    }
+
+    // The real program, with no display and no platform named.
+    void programRunsWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("errorLines");
+        QTest::addColumn<bool>("pictureWritten");
+
+        QTest::newRow("png") << QStringList { "-o", "out.png" } << kExitSuccess << 0 << true;
+        QTest::newRow("svg") << QStringList { "--scheme", "Ngj3", "-o", "out.svg" } << kExitSuccess << 0 << true;
+        QTest::newRow("usage") << QStringList { "--scheme", "x", "-o", "out.png" } << kExitUsage << 1 << false;
+        QTest::newRow("input") << QStringList { "--list", "none", "-o", "out.png" } << kExitBadInput << 1 << false;
+    }
+
+    void programRunsWithoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, pictureWritten);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        environment.remove("XDG_RUNTIME_DIR");
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(folder().path());
+        program.start(CELLARO_RENDER_PROGRAM, arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QTEST(program.exitCode(), "exitCode");
+        const QByteArray errors = program.readAllStandardError();
+        QTEST(int(errors.count('\n')), "errorLines");
+        QCOMPARE(folder().entryList({ "out.*" }, QDir::Files).size(), pictureWritten ? 1 : 0);
+        if (pictureWritten && arguments.last().endsWith(".png"))
+            QCOMPARE(QImage(folder().filePath("out.png")).size(), QSize(639, 639));
+    }
+};
+
+QTEST_MAIN(TstRenderCommand)
+#include "tst_render_command.moc"

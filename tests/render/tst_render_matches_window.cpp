@@ -1,0 +1,119 @@
+// The renderer draws exactly what the window shows: after the same Shows,
+// its picture equals the window's backing image over the drawing area,
+// pixel for pixel, both in-process and from the real program.
+
+#include "render/rendered_output.h"
+#include "render/scheme_choice.h"
+#include "window/form1.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cellaro;
+
+namespace {
+
+QString NumberedList(int lines)
+{
+    QString text;
+    for (int i = 1; i <= lines; ++i)
+        text += QStringLiteral("p%1,%2\n").arg(i).arg((i * 37) % 311 - 5);
+    return text;
+}
+
+// The real program's PNG for the same inputs.
+QImage RenderedByProgram(const QString& listText, const QString& threshold, const QStringList& schemes)
+{
+    QTemporaryDir folder;
+    QFile list(folder.filePath("list.txt"));
+    if (!list.open(QIODevice::WriteOnly))
+        return {};
+    list.write(listText.toUtf8());
+    list.close();
+
+    QProcess program;
+    program.start(CELLARO_RENDER_PROGRAM,
+                  { "--list", list.fileName(), "--threshold", threshold, "--scheme", schemes.last(),
+                    "--schemes-before", schemes.mid(0, schemes.size() - 1).join(u','), "-o",
+                    folder.filePath("out.png") });
+    if (!program.waitForFinished(30000) || program.exitCode() != 0)
+        return {};
+    return QImage(folder.filePath("out.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+class TstRenderMatchesWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each row is a session: the list and threshold typed in, then the
+    // schemes picked in the selector in order; an empty list of schemes
+    // means Show pressed with the start-up scheme, Gri.
+    void sameInputsSamePicture_data()
+    {
+        QTest::addColumn<QString>("list"); // empty: the default list stays
+        QTest::addColumn<QString>("threshold");
+        QTest::addColumn<QStringList>("schemes");
+
+        QTest::newRow("default list, Show pressed") << "" << "0" << QStringList {};
+        QTest::newRow("default list, Ngj4 picked") << "" << "0" << QStringList { "Ngj4" };
+        QTest::newRow("threshold 100, Kuq picked") << "" << "100" << QStringList { "Kuq" };
+        QTest::newRow("101 entries, outlines in the fill")
+            << NumberedList(101) << "0" << QStringList { "Blu" };
+        QTest::newRow("letter matrix with header letters")
+            << NumberedList(1296) << "0" << QStringList { "Ngj3" };
+        QTest::newRow("10000 entries") << NumberedList(10000) << "-10" << QStringList { "Gjelber" };
+        QTest::newRow("negative counts remember Ngj2")
+            << "a,10\nb,-10\n" << "-100" << QStringList { "Ngj2", "Ngj1" };
+        QTest::newRow("negative counts after Ngj3 then Ngj2 then Ngj4")
+            << "a,254\nb,-1\nc,-40\n" << "-100" << QStringList { "Ngj3", "Ngj2", "Ngj4" };
+        QTest::newRow("largest count 0: the empty surface") << "a,0\n" << "0" << QStringList {};
+        QTest::newRow("nothing accepted: the empty surface") << "a,5" << "0" << QStringList {};
+    }
+
+    void sameInputsSamePicture()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, threshold);
+        QFETCH(QStringList, schemes);
+
+        QStringList messages;
+        FormServices services;
+        services.messageBox = [&](QWidget*, const MessageBoxRequest& box) { messages.append(box.text); };
+        Form1 form(services);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (!list.isEmpty())
+            form.Text1()->setPlainText(list);
+        form.Text2()->setText(threshold);
+        if (schemes.isEmpty())
+            form.Command1()->click();
+        for (const QString& scheme : schemes)
+            form.Combo1()->setCurrentIndex(SchemeItemTexts().indexOf(scheme));
+        QCoreApplication::processEvents();
+        QCOMPARE(messages, QStringList());
+
+        const QImage& backing = form.backingImage();
+        QCOMPARE(backing.devicePixelRatio(), 1.0);
+        QVERIFY(backing.width() >= 639 && backing.height() >= 639);
+        const QImage window = backing.copy(0, 0, 639, 639).convertToFormat(QImage::Format_RGB32);
+
+        const QStringList shown = schemes.isEmpty() ? QStringList { "Gri" } : schemes;
+        SessionInputs inputs { form.ListText(), threshold, *SchemeFromText(shown.last()), {} };
+        for (const QString& scheme : shown.mid(0, shown.size() - 1))
+            inputs.schemesBefore.append(*SchemeFromText(scheme));
+        const QImage inProcess = RenderImage(inputs).image.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(inProcess, window);
+        QCOMPARE(RenderedByProgram(form.ListText(), threshold, shown), window);
+    }
+};
+
+QTEST_MAIN(TstRenderMatchesWindow)
+#include "tst_render_matches_window.moc"
