@@ -1,4 +1,263 @@
+// The image surface on real pixels: which pixels a box covers, its outline
+// and interior, clearing, where a text lands, and HiDPI images.
+
+#include "window/image_surface.h"
+
+#include <QGuiApplication>
 #include <QTest>
-class Tst : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(Tst)
+
+using namespace cellaro;
+
+namespace {
+
+const QColor kBackground(240, 240, 240);
+constexpr Colour kOutline = RGB(0, 64, 64);
+constexpr Colour kFill = RGB(255, 175, 175);
+const QSize kSurfaceSize(700, 700);
+
+QRgb Rgb(Colour colour) { return ToQColor(colour).rgb(); }
+
+// The pixel at logical (x, y); with a device pixel ratio every device pixel
+// of that logical pixel is checked to be the same.
+QRgb LogicalPixel(const QImage& image, int x, int y)
+{
+    const int ratio = int(image.devicePixelRatio());
+    const QRgb first = image.pixel(x * ratio, y * ratio);
+    for (int dy = 0; dy < ratio; ++dy)
+        for (int dx = 0; dx < ratio; ++dx)
+            if (image.pixel(x * ratio + dx, y * ratio + dy) != first)
+                return qRgb(1, 2, 3); // a colour no test draws
+    return first;
+}
+
+QString Name(QRgb rgb) { return QColor(rgb).name(); }
+
+} // namespace
+
+class TestImageSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void boxPixels_data();
+    void boxPixels();
+    void clearRestoresTheBackground();
+    void textLandsAtItsPosition_data();
+    void textLandsAtItsPosition();
+    void boxDrawnAfterATextCoversIt_data();
+    void boxDrawnAfterATextCoversIt();
+    void doublePixelRatioCoversTwiceTheDevicePixels();
+    void resizeKeepsWhatIsDrawn();
+};
+
+void TestImageSurface::boxPixels_data()
+{
+    QTest::addColumn<QRectF>("twips");   // first corner to second corner
+    QTest::addColumn<QRect>("pixels");   // the pixels the box covers, both corners included
+    QTest::addColumn<int>("fillStyle");
+    QTest::addColumn<uint>("outline");
+    QTest::addColumn<uint>("fill");
+    QTest::addColumn<qreal>("ratio");
+
+    const QRectF firstCell(QPointF(300, 300), QPointF(1785, 1785));
+    const QRect firstCellPixels(QPoint(20, 20), QPoint(119, 119));
+    const int solid = int(BoxFill::Solid);
+    const int transparent = int(BoxFill::Transparent);
+    for (qreal ratio : { 1.0, 2.0 }) {
+        const QByteArray at = ratio == 1.0 ? "" : " at ratio 2";
+        QTest::newRow("first cell, solid" + at)
+            << firstCell << firstCellPixels << solid << kOutline << kFill << ratio;
+        QTest::newRow("first cell, transparent" + at)
+            << firstCell << firstCellPixels << transparent << kOutline << kFill << ratio;
+        QTest::newRow("outline in the fill colour" + at)
+            << firstCell << firstCellPixels << solid << kFill << kFill << ratio;
+        QTest::newRow("corners given backwards" + at)
+            << QRectF(QPointF(1785, 1785), QPointF(300, 300)) << firstCellPixels << solid << kOutline
+            << kFill << ratio;
+        QTest::newRow("letter-matrix cell" + at) << QRectF(QPointF(9225, 9225), QPointF(9465, 9465))
+                                                 << QRect(QPoint(615, 615), QPoint(631, 631)) << solid
+                                                 << kOutline << kFill << ratio;
+        QTest::newRow("smallest cell" + at) << QRectF(QPointF(300, 300), QPointF(390, 390))
+                                            << QRect(QPoint(20, 20), QPoint(26, 26)) << solid << kOutline
+                                            << kFill << ratio;
+    }
+}
+
+void TestImageSurface::boxPixels()
+{
+    QFETCH(QRectF, twips);
+    QFETCH(QRect, pixels);
+    QFETCH(int, fillStyle);
+    QFETCH(uint, outline);
+    QFETCH(uint, fill);
+    QFETCH(qreal, ratio);
+
+    ImageSurface surface(kSurfaceSize, kBackground, QFont(), ratio);
+    surface.SetFillColor(fill);
+    surface.SetFillStyle(BoxFill(fillStyle));
+    surface.LineBox(float(twips.left()), float(twips.top()), float(twips.right()),
+                    float(twips.bottom()), outline);
+    const QImage& image = surface.image();
+    QCOMPARE(image.size(), kSurfaceSize * ratio);
+
+    const QRgb edge = Rgb(outline);
+    const QRgb inside = fillStyle == int(BoxFill::Solid) ? Rgb(fill) : kBackground.rgb();
+    const QRgb outside = kBackground.rgb();
+    auto expectAt = [&](int x, int y, QRgb expected) {
+        const QRgb actual = LogicalPixel(image, x, y);
+        if (actual != expected)
+            QFAIL(qPrintable(QStringLiteral("pixel (%1,%2) is %3, expected %4")
+                                 .arg(x).arg(y).arg(Name(actual), Name(expected))));
+    };
+    // The four corners and the middle of each edge carry the outline.
+    const QPoint middle = pixels.center();
+    for (const QPoint p : { pixels.topLeft(), pixels.topRight(), pixels.bottomLeft(), pixels.bottomRight(),
+                            QPoint(middle.x(), pixels.top()), QPoint(middle.x(), pixels.bottom()),
+                            QPoint(pixels.left(), middle.y()), QPoint(pixels.right(), middle.y()) })
+        expectAt(p.x(), p.y(), edge);
+    // The outline is one pixel wide: the pixels just inside it are interior.
+    expectAt(pixels.left() + 1, pixels.top() + 1, inside);
+    expectAt(pixels.right() - 1, pixels.bottom() - 1, inside);
+    expectAt(middle.x(), middle.y(), inside);
+    // Nothing outside the box.
+    expectAt(pixels.left() - 1, pixels.top(), outside);
+    expectAt(pixels.left(), pixels.top() - 1, outside);
+    expectAt(pixels.right() + 1, pixels.bottom(), outside);
+    expectAt(pixels.right(), pixels.bottom() + 1, outside);
+}
+
+void TestImageSurface::clearRestoresTheBackground()
+{
+    ImageSurface surface(kSurfaceSize, kBackground);
+    surface.SetFillColor(kFill);
+    surface.SetFillStyle(BoxFill::Solid);
+    surface.LineBox(300, 300, 9285, 9285, kOutline);
+    surface.SetForeColor(RGB(255, 255, 0));
+    surface.SetCurrentX(330);
+    surface.SetCurrentY(330);
+    surface.Print(QStringLiteral("a"));
+    QVERIFY(surface.image().pixel(20, 20) != kBackground.rgb());
+
+    surface.Cls();
+    QImage blank(surface.image().size(), QImage::Format_RGB32);
+    blank.fill(kBackground);
+    QCOMPARE(surface.image().convertToFormat(QImage::Format_RGB32), blank);
+}
+
+void TestImageSurface::textLandsAtItsPosition_data()
+{
+    QTest::addColumn<int>("pixelSize"); // 0: the application's default font
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("default font") << 0 << 1.0 << "433";
+    QTest::newRow("large font") << 24 << 1.0 << "HIH";
+    QTest::newRow("large font at ratio 2") << 24 << 2.0 << "HIH";
+}
+
+void TestImageSurface::textLandsAtItsPosition()
+{
+    QFETCH(int, pixelSize);
+    QFETCH(qreal, ratio);
+    QFETCH(QString, text);
+
+    QFont font = QGuiApplication::font();
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    const QFontMetrics metrics(font);
+    const Colour yellow = RGB(255, 255, 0);
+
+    // A dark box with the text inside it, as the painter draws a label.
+    ImageSurface surface(kSurfaceSize, kBackground, font, ratio);
+    surface.SetFillColor(RGB(0, 0, 0));
+    surface.SetFillStyle(BoxFill::Solid);
+    surface.LineBox(300, 300, 1785 * 3, 1785 * 3, kOutline);
+    surface.SetForeColor(yellow);
+    surface.SetCurrentX(330);
+    surface.SetCurrentY(330);
+    surface.Print(text);
+    const QImage image = surface.image().convertToFormat(QImage::Format_RGB32);
+
+    // Logical pixel (22, 22) is the text's top-left corner.
+    const QRect expected(QPoint(22, 22), QSize(metrics.horizontalAdvance(text) + 2, metrics.height()));
+    const QRgb boxInterior = qRgb(0, 0, 0);
+    int textColoured = 0;
+    for (int y = 21 * int(ratio); y < 119 * 3 * int(ratio); ++y)
+        for (int x = 21 * int(ratio); x < 119 * 3 * int(ratio); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel == boxInterior)
+                continue;
+            const QPoint logical(int(x / ratio), int(y / ratio));
+            if (!expected.contains(logical))
+                QFAIL(qPrintable(QStringLiteral("text pixel at (%1,%2) outside %3,%4 %5x%6")
+                                     .arg(logical.x()).arg(logical.y())
+                                     .arg(expected.x()).arg(expected.y())
+                                     .arg(expected.width()).arg(expected.height())));
+            if (pixel == Rgb(yellow))
+                ++textColoured;
+        }
+    QVERIFY2(textColoured > 0, "no pixel in the text colour");
+}
+
+void TestImageSurface::boxDrawnAfterATextCoversIt_data()
+{
+    QTest::addColumn<qreal>("ratio");
+
+    QTest::newRow("ratio 1") << 1.0;
+    QTest::newRow("ratio 2") << 2.0;
+}
+
+void TestImageSurface::boxDrawnAfterATextCoversIt()
+{
+    QFETCH(qreal, ratio);
+
+    // Drawing lands in call order: a repaint's boxes hide what was printed
+    // under them before.
+    ImageSurface surface(kSurfaceSize, kBackground, QFont(), ratio);
+    surface.SetForeColor(RGB(255, 255, 0));
+    surface.SetCurrentX(330);
+    surface.SetCurrentY(330);
+    surface.Print(QStringLiteral("WWW"));
+    surface.SetFillColor(kFill);
+    surface.SetFillStyle(BoxFill::Solid);
+    surface.LineBox(300, 300, 1785, 1785, kOutline);
+    const QImage image = surface.image().convertToFormat(QImage::Format_RGB32);
+    for (int y = 21; y <= 118; ++y)
+        for (int x = 21; x <= 118; ++x)
+            if (LogicalPixel(image, x, y) != Rgb(kFill))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1,%2) is not the fill").arg(x).arg(y)));
+}
+
+void TestImageSurface::doublePixelRatioCoversTwiceTheDevicePixels()
+{
+    auto boxRowWidth = [](qreal ratio) {
+        ImageSurface surface(kSurfaceSize, kBackground, QFont(), ratio);
+        surface.SetFillColor(kFill);
+        surface.SetFillStyle(BoxFill::Solid);
+        surface.LineBox(300, 300, 1785, 1785, kOutline);
+        const QImage& image = surface.image();
+        int covered = 0;
+        const int y = int(60 * ratio);
+        for (int x = 0; x < image.width(); ++x)
+            covered += image.pixel(x, y) != kBackground.rgb();
+        return covered;
+    };
+    QCOMPARE(boxRowWidth(1.0), 100);
+    QCOMPARE(boxRowWidth(2.0), 200);
+}
+
+void TestImageSurface::resizeKeepsWhatIsDrawn()
+{
+    ImageSurface surface(QSize(200, 200), kBackground);
+    surface.SetFillColor(kFill);
+    surface.SetFillStyle(BoxFill::Solid);
+    surface.LineBox(300, 300, 1785, 1785, kOutline);
+    surface.Resize(QSize(400, 300), 1.0);
+    QCOMPARE(surface.logicalSize(), QSize(400, 300));
+    const QImage& image = surface.image();
+    QCOMPARE(image.pixel(20, 20), Rgb(kOutline));
+    QCOMPARE(image.pixel(60, 60), Rgb(kFill));
+    QCOMPARE(image.pixel(300, 250), kBackground.rgb());
+}
+
+QTEST_MAIN(TestImageSurface)
 #include "tst_image_surface.moc"
