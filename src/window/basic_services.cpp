@@ -22,6 +22,35 @@ qsizetype DigitsAt(QStringView text, qsizetype from)
     return end - from;
 }
 
+// Where the first significant digit of a validated ASCII number (no sign)
+// stands: the number lies in [10^(m-1), 10^m) for the result m. Only its
+// sign matters, to tell a number too large for a double from one too small,
+// so the exponent saturates instead of overflowing. 0 for a zero number.
+long long DecimalMagnitude(const std::string& ascii)
+{
+    const std::size_t exponentAt = std::min(ascii.find_first_of("eE"), ascii.size());
+    long long exponent = 0;
+    if (exponentAt < ascii.size()) {
+        std::size_t i = exponentAt + 1;
+        const bool negative = i < ascii.size() && ascii[i] == '-';
+        if (i < ascii.size() && (ascii[i] == '-' || ascii[i] == '+'))
+            ++i;
+        for (; i < ascii.size(); ++i)
+            exponent = std::min(exponent * 10 + (ascii[i] - '0'), 1LL << 40);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::string mantissa = ascii.substr(0, exponentAt);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstSignificant = mantissa.find_first_not_of("0.");
+    if (firstSignificant == std::string::npos)
+        return 0;
+    const long long place = firstSignificant < point
+        ? (long long)(point - firstSignificant)
+        : -(long long)(firstSignificant - point - 1);
+    return place + exponent;
+}
+
 // Converts an already validated ASCII number (no sign) exactly.
 double ParseUnsigned(QStringView number)
 {
@@ -32,14 +61,23 @@ double ParseUnsigned(QStringView number)
     double value = 0;
     const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // Either too large (infinity) or too small (denormal underflow to 0).
-        const auto exponentAt = ascii.find_first_of("eE");
-        const bool negativeExponent = exponentAt != std::string::npos
-            && exponentAt + 1 < ascii.size() && ascii[exponentAt + 1] == '-';
-        return negativeExponent ? 0.0 : HUGE_VAL;
-    }
+    if (error == std::errc::result_out_of_range)
+        return DecimalMagnitude(ascii) > 0 ? HUGE_VAL : 0.0;
     return value;
+}
+
+// A run of digits alone, the usual count of a list line. Up to 15 digits
+// the integer is below 2^53 and converts to a double exactly, so it is
+// summed here instead of going through the general conversion.
+double PlainInteger(QStringView digits)
+{
+    constexpr qsizetype kExactDigits = 15;
+    if (digits.size() > kExactDigits)
+        return ParseUnsigned(digits);
+    long long value = 0;
+    for (QChar c : digits)
+        value = value * 10 + (c.unicode() - u'0');
+    return double(value);
 }
 
 } // namespace
@@ -77,7 +115,9 @@ double Val(QStringView text)
             i = j + exponentDigits;
     }
 
-    const double magnitude = ParseUnsigned(text.sliced(start, i - start));
+    const double magnitude = integerDigits == i - start
+        ? PlainInteger(text.sliced(start, integerDigits))
+        : ParseUnsigned(text.sliced(start, i - start));
     return negative ? -magnitude : magnitude;
 }
 
