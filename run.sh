@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds in Release and starts Cellaro.
+# Installs what is missing, builds in Release and starts Cellaro. Where no
+# display is reachable the program says so in one line and exits with 1.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 cellaro_ensure_packages

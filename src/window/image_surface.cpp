@@ -26,6 +26,27 @@ QImage NewImage(QSize logicalSize, qreal devicePixelRatio, const QColor& backgro
     return image;
 }
 
+// What QPainter::fillRect does with an opaque colour on an unscaled 32-bit
+// image, written straight into the scanlines: a grid box is a few pixels,
+// and the painter's set-up for each call costs more than filling them.
+// The raster painter draws immediately into the same pixels, so texts and
+// boxes still land in the order they are drawn. Corners are included and
+// clipped to the image.
+void FillOpaque(QImage& image, int left, int top, int right, int bottom, QRgb colour)
+{
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, image.width() - 1);
+    bottom = std::min(bottom, image.height() - 1);
+    if (left > right || top > bottom)
+        return;
+    const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* line = reinterpret_cast<QRgb*>(image.bits()) + top * stride;
+    for (int y = top; y <= bottom; ++y, line += stride)
+        for (int x = left; x <= right; ++x)
+            line[x] = colour;
+}
+
 } // namespace
 
 ImageSurface::ImageSurface(QSize logicalSize, QColor background, QFont font,
@@ -83,9 +104,17 @@ void ImageSurface::Cls()
     image_.fill(background_);
 }
 
-void ImageSurface::fillPixels(int left, int top, int right, int bottom, const QColor& colour)
+bool ImageSurface::unscaled() const
 {
-    painter().fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), colour);
+    return image_.devicePixelRatio() == 1.0 && image_.format() == QImage::Format_RGB32;
+}
+
+void ImageSurface::fillPixels(int left, int top, int right, int bottom, Colour colour)
+{
+    if (unscaled())
+        FillOpaque(image_, left, top, right, bottom, qRgb(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    else
+        painter().fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), ToQColor(colour));
 }
 
 void ImageSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
@@ -94,21 +123,20 @@ void ImageSurface::LineBox(float x1, float y1, float x2, float y2, Colour outlin
     const int right = TwipsToPixels(std::max(x1, x2));
     const int top = TwipsToPixels(std::min(y1, y2));
     const int bottom = TwipsToPixels(std::max(y1, y2));
-    const QColor edge = ToQColor(outline);
 
     if (FillStyle() == BoxFill::Solid) {
         const Colour fill = FormSurface::FillColor();
         if (fill == outline) { // one rectangle paints the same pixels
-            fillPixels(left, top, right, bottom, edge);
+            fillPixels(left, top, right, bottom, outline);
             return;
         }
         if (right - left >= 2 && bottom - top >= 2)
-            fillPixels(left + 1, top + 1, right - 1, bottom - 1, ToQColor(fill));
+            fillPixels(left + 1, top + 1, right - 1, bottom - 1, fill);
     }
-    fillPixels(left, top, right, top, edge);
-    fillPixels(left, bottom, right, bottom, edge);
-    fillPixels(left, top, left, bottom, edge);
-    fillPixels(right, top, right, bottom, edge);
+    fillPixels(left, top, right, top, outline);
+    fillPixels(left, bottom, right, bottom, outline);
+    fillPixels(left, top, left, bottom, outline);
+    fillPixels(right, top, right, bottom, outline);
 }
 
 void ImageSurface::Print(const QString& text)
@@ -116,7 +144,27 @@ void ImageSurface::Print(const QString& text)
     QPainter& p = painter();
     p.setPen(ToQColor(ForeColor()));
     const QPointF topLeft(TwipsToPixels(CurrentX()), TwipsToPixels(CurrentY()));
-    p.drawText(topLeft + QPointF(0, ascent_), text);
+    if (unscaled())
+        p.drawStaticText(topLeft, preparedText(text));
+    else
+        p.drawText(topLeft + QPointF(0, ascent_), text);
+}
+
+// Laying a text out (shaping it) costs more than drawing its glyphs; the
+// prepared layout draws the very same pixels as drawText. The cache holds
+// a few screens of texts and starts afresh when it is full.
+const QStaticText& ImageSurface::preparedText(const QString& text)
+{
+    constexpr qsizetype kMaxPreparedTexts = 2048;
+    auto found = preparedTexts_.find(text);
+    if (found != preparedTexts_.end())
+        return *found;
+    if (preparedTexts_.size() >= kMaxPreparedTexts)
+        preparedTexts_.clear();
+    QStaticText prepared(text);
+    prepared.setTextFormat(Qt::PlainText);
+    prepared.prepare(QTransform(), font_);
+    return *preparedTexts_.insert(text, prepared);
 }
 
 } // namespace cellaro

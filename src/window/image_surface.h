@@ -8,8 +8,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QStaticText>
 
 #include <memory>
 
@@ -39,13 +41,20 @@ public:
 private:
     QPainter& painter();
     void endPainting() const;
-    void fillPixels(int left, int top, int right, int bottom, const QColor& colour);
+    void fillPixels(int left, int top, int right, int bottom, Colour colour);
+    // One image pixel per logical pixel: boxes are written straight into
+    // the scanlines and texts are drawn from their prepared layouts.
+    bool unscaled() const;
+    const QStaticText& preparedText(const QString& text);
 
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_;
     QFont font_;
     qreal ascent_ = 0;
+    // The texts printed lately, laid out once: a repaint prints the same
+    // labels, counts and shares again.
+    QHash<QString, QStaticText> preparedTexts_;
 };
 
 } // namespace cellaro

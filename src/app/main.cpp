@@ -1,0 +1,27 @@
+// Cellaro: one window that turns a list of labelled counts into a colour
+// grid. Closing the window ends the program.
+
+#include "display_check.h"
+#include "window/form1.h"
+#include "window/identity.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    std::unique_ptr<QApplication> application;
+    {
+        const cellaro::DisplayGuard guard(cellaro::CurrentDisplayEnvironment(argc, argv));
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication::setApplicationName(QString::fromUtf8(cellaro::kProductName));
+    QApplication::setApplicationVersion(cellaro::ApplicationVersionText());
+    QApplication::setDesktopFileName(QStringLiteral("cellaro"));
+    QApplication::setWindowIcon(cellaro::WindowIcon());
+
+    cellaro::Form1 form;
+    form.show();
+    return application->exec();
+}

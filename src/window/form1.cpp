@@ -1,0 +1,472 @@
+#include "window/form1.h"
+
+#include "entries/default_list.h"
+#include "entries/show_list.h"
+#include "paint/grid_painter.h"
+#include "window/control_twips.h"
+#include "window/form_geometry.h"
+#include "window/identity.h"
+#include "window/int16.h"
+#include "window/list_box_text.h"
+#include "window/mark_cell.h"
+#include "window/twips.h"
+#include "window/window_defaults.h"
+
+#include <QComboBox>
+#include <QExposeEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QWindow>
+
+#include <utility>
+
+namespace cellaro {
+
+namespace {
+
+// Stored sizes of the controls at creation, in twips.
+constexpr float kListBoxWidth = 2415;
+constexpr float kShowButtonWidth = 975;
+constexpr float kShowButtonHeight = 375;
+constexpr float kSchemeSelectorWidth = 735;
+constexpr float kLabelWidth = 180;
+constexpr float kLabelHeight = 195;
+constexpr float kThresholdWidth = 495;
+constexpr float kThresholdHeight = 285;
+
+const char* const kSchemeNames[kSchemeCount] = { "Gri",  "Kuq",  "Gjelber", "Blu",
+                                                 "Ngj1", "Ngj2", "Ngj3",    "Ngj4" };
+
+// Start-up clears this many entries after the nested Show.
+constexpr int kEntriesClearedAtStart = 100;
+
+// A 16-bit result of the start-up layout arithmetic. An overflow is a
+// run-time error that ends the program; with the stored constants the
+// largest value formed is 10050.
+Int16 Checked16(long long value)
+{
+    const auto checked = CheckedInt16(value);
+    if (!checked)
+        qFatal("Cellaro: run-time error: overflow (%lld)", value);
+    return *checked;
+}
+
+Int16 Sum16(long long a, long long b) { return Checked16(a + b); }
+Int16 Product16(long long a, long long b) { return Checked16(a * b); }
+
+// The shift state of a key or mouse event: 1 Shift, 2 Ctrl, 4 Alt.
+int ShiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+constexpr int kKeyCodeA = 65;
+constexpr int kCtrlOnly = 2;
+
+// The logical pixels the window system asks to repaint.
+QRegion ExposedRegion(const QExposeEvent* event)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED // Qt would rather have a paint event; we need the region first
+    return event->region();
+    QT_WARNING_POP
+}
+
+} // namespace
+
+Form1::Form1(FormServices services, QWidget* parent)
+    : QWidget(parent)
+    , services_(std::move(services))
+    , backing_(std::make_unique<ImageSurface>(QSize(1, 1), WindowBackground(), WindowFont(),
+                                              devicePixelRatioF()))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(WindowCaption());
+    setWindowIcon(WindowIcon());
+    // paintEvent covers the whole client area with the screen image.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    CreateControls();
+    WireEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls()
+{
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setTabChangesFocus(true);
+    text1_->setPlainText(DefaultListText());
+    ControlTwips(*text1_).SetWidth(kListBoxWidth);
+
+    command1_ = new QPushButton(QStringLiteral("&Shfaq"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    ControlTwips(*command1_).SetWidth(kShowButtonWidth);
+    ControlTwips(*command1_).SetHeight(kShowButtonHeight);
+
+    // Not editable: the user picks an item and cannot type. Its height is
+    // the box's own.
+    combo1_ = new QComboBox(this);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    ControlTwips(*combo1_).SetWidth(kSchemeSelectorWidth);
+    combo1_->resize(combo1_->width(), combo1_->sizeHint().height());
+
+    label1_ = new QLabel(QStringLiteral(">="), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ControlTwips(*label1_).SetWidth(kLabelWidth);
+    ControlTwips(*label1_).SetHeight(kLabelHeight);
+
+    text2_ = new QLineEdit(QStringLiteral("0"), this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    ControlTwips(*text2_).SetWidth(kThresholdWidth);
+    ControlTwips(*text2_).SetHeight(kThresholdHeight);
+
+    setTabOrder(text1_, command1_);
+    setTabOrder(command1_, combo1_);
+    setTabOrder(combo1_, text2_);
+    text1_->setFocus();
+}
+
+void Form1::WireEvents()
+{
+    connect(command1_, &QPushButton::clicked, this, &Form1::ShowListAction);
+    // Fires synchronously, also when the tool itself sets the index.
+    connect(combo1_, &QComboBox::currentIndexChanged, this, &Form1::ShowListAction);
+    text1_->installEventFilter(this);
+    // The Show button is the window's cancel button: Escape presses it.
+    // Enter is left to the list box, which inserts a new line.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, command1_, &QPushButton::click);
+}
+
+void Form1::setVisible(bool visible)
+{
+    if (visible && !loaded_)
+        Load();
+    QWidget::setVisible(visible);
+}
+
+void Form1::Load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    // The native window exists from here on, so the platform can report the
+    // frame (where it knows it before showing) when the window is sized.
+    winId();
+    windowHandle()->installEventFilter(this);
+    InitWindow();
+}
+
+void Form1::FillSchemeSelector()
+{
+    // Qt selects the first item by itself when it is added; the selector
+    // stands without a current item until the tool sets one.
+    const QSignalBlocker quiet(combo1_);
+    combo1_->clear();
+    for (const char* name : kSchemeNames)
+        combo1_->addItem(QString::fromLatin1(name));
+    combo1_->setCurrentIndex(-1);
+}
+
+QSizeF Form1::ScreenTwips() const
+{
+    QSize pixels;
+    if (services_.screenPixels)
+        pixels = services_.screenPixels();
+    else if (const QScreen* s = screen())
+        pixels = s->geometry().size();
+    return QSizeF(PixelsToTwips(pixels.width()), PixelsToTwips(pixels.height()));
+}
+
+void Form1::InitWindow()
+{
+    EntryTable& table = state_.entries;
+    GridGeometry& grid = state_.grid;
+
+    table.EntryCount = 0;
+    table.MaxValue = 0;
+    table.TotalValue = 0;
+    FillSchemeSelector();
+    combo1_->setCurrentIndex(0); // raises Click: ShowList runs here, nested
+
+    grid.CellWidth = 100;
+    grid.CellHeight = 100;
+    grid.MarginX = 225;
+    grid.MarginY = 225;
+
+    ControlTwips command(*command1_), list(*text1_), selector(*combo1_), label(*label1_),
+        threshold(*text2_);
+    command.SetTop(75);
+    command.SetLeft(Sum16(Sum16(Product16(Product16(grid.CellWidth, 6), 15), 135),
+                          Product16(2, grid.MarginX)));
+    list.SetLeft(command.Left());
+    list.SetTop(command.Top() + command.Height());
+    selector.SetTop(command.Top());
+    selector.SetLeft(command.Left() + command.Width());
+    label.SetLeft(selector.Left() + selector.Width());
+    label.SetTop(command.Top());
+    threshold.SetTop(command.Top());
+    threshold.SetLeft(label.Left() + label.Width());
+
+    SetOuterHeight(Sum16(Product16(Product16(grid.CellHeight, 6), 15), 1050));
+    const float listWidth = list.Width();
+    SetOuterWidth(float(Sum16(Product16(Product16(grid.CellWidth, 6), 15), 390)) + listWidth
+                  + float(grid.MarginX));
+    list.SetHeight(Height() - list.Top() - 600);
+
+    const QSizeF screenTwips = ScreenTwips();
+    WindowTwips window(*this);
+    window.SetLeft(CentredPosition(float(screenTwips.width()), Width()));
+    window.SetTop(CentredPosition(float(screenTwips.height()), Height()));
+
+    table.MaxValue = 0;
+    for (int i = 1; i <= kEntriesClearedAtStart; ++i) {
+        table.EntryNames[std::size_t(i)].clear();
+        table.EntryValues[std::size_t(i)] = 0;
+    }
+}
+
+void Form1::SetOuterWidth(float twips)
+{
+    outerWidthTwips_ = twips;
+    WindowTwips(*this).SetWidth(twips);
+    clientSizeSet_ = size();
+    frameApplied_ = FrameMargins(*this);
+}
+
+void Form1::SetOuterHeight(float twips)
+{
+    outerHeightTwips_ = twips;
+    WindowTwips(*this).SetHeight(twips);
+    clientSizeSet_ = size();
+    frameApplied_ = FrameMargins(*this);
+}
+
+// Some platforms report the frame only once the window is on the screen.
+// The outer size is then applied again, unless the window was resized since.
+void Form1::ApplyOuterSizeToFrame()
+{
+    if (!loaded_ || outerWidthTwips_ <= 0 || outerHeightTwips_ <= 0)
+        return;
+    const QMargins frame = FrameMargins(*this);
+    if (frame == frameApplied_ || size() != clientSizeSet_)
+        return;
+    frameApplied_ = frame;
+    resize(ClientPixelsFor(outerWidthTwips_, outerHeightTwips_, frame));
+    clientSizeSet_ = size();
+}
+
+float Form1::Left() const { return OuterLeftTwips(*this); }
+float Form1::Top() const { return OuterTopTwips(*this); }
+float Form1::Width() const { return OuterWidthTwips(*this); }
+float Form1::Height() const { return OuterHeightTwips(*this); }
+
+QString Form1::ListText() const { return ToolTextFromWidget(text1_->document()->toRawText()); }
+
+int Form1::SelStart() const
+{
+    return ToolPosition(text1_->document()->toRawText(), text1_->textCursor().selectionStart());
+}
+
+int Form1::SelLength() const
+{
+    const QString widgetText = text1_->document()->toRawText();
+    const QTextCursor cursor = text1_->textCursor();
+    return ToolPosition(widgetText, cursor.selectionEnd())
+        - ToolPosition(widgetText, cursor.selectionStart());
+}
+
+Int16 Form1::SchemeIndex() const { return Int16(combo1_->currentIndex()); }
+
+FormSurface& Form1::Surface()
+{
+    EnsureBackingCoversClient();
+    return *backing_;
+}
+
+// The images only grow, so nothing drawn is cut off by a window that
+// shrinks and grows again; they follow the screen's pixel ratio.
+void Form1::EnsureBackingCoversClient()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize current = backing_->logicalSize();
+    const QSize wanted = current.expandedTo(size());
+    if (wanted == current && backing_->image().devicePixelRatio() == ratio && !screen_.isNull())
+        return;
+    backing_->Resize(wanted, ratio);
+    QImage screen(backing_->image().size(), QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    screen.fill(backing_->background());
+    QPainter copy(&screen);
+    copy.drawImage(QPoint(0, 0), screen_);
+    copy.end();
+    screen_ = std::move(screen);
+    repaintRegion_ = QRegion(rect());
+}
+
+void Form1::RepaintRequested(const QRegion& region)
+{
+    repaintRegion_ += region;
+    update(region);
+}
+
+void Form1::ShowOnScreen(const QRegion& region)
+{
+    EnsureBackingCoversClient();
+    QPainter copy(&screen_);
+    copy.setClipRegion(region);
+    copy.drawImage(QPoint(0, 0), backing_->image());
+    copy.end();
+    update(region);
+}
+
+void Form1::ShowMessage(const QString& text)
+{
+    services_.messageBox(this, MessageBoxRequest { QString::fromUtf8(kProductName), text });
+}
+
+void Form1::ShowListAction()
+{
+    const QString listText = ListText();
+    const QString thresholdText = text2_->text();
+    const ShowInputs inputs { listText, thresholdText, SchemeIndex() };
+    const auto error = ShowList(state_, inputs, Surface());
+    // Show clears the surface and draws only when it accepted entries.
+    if (!error && state_.entries.EntryCount > 0)
+        ShowOnScreen(QRegion(QRect(QPoint(0, 0), backing_->logicalSize())));
+    if (error)
+        ShowMessage(DescribeShowError(*error));
+    emit listShown();
+}
+
+void Form1::PaintGridAction() { PaintGrid(state_, SchemeIndex(), Surface()); }
+
+void Form1::MarkCellAction(Qt::MouseButton button, int shift, float x, float y)
+{
+    (void)button, (void)shift; // the marker looks at the position only
+    const auto box = MarkCell(state_, x, y, Surface(), [this](const QString& text) { ShowMessage(text); });
+    if (box) {
+        const QRect pixels(QPoint(TwipsToPixels(box->first.x), TwipsToPixels(box->first.y)),
+                           QPoint(TwipsToPixels(box->second.x), TwipsToPixels(box->second.y)));
+        ShowOnScreen(QRegion(pixels));
+    }
+}
+
+void Form1::SelectAllList(int keyCode, int shift)
+{
+    if (keyCode != kKeyCodeA || shift != kCtrlOnly)
+        return;
+    const QString widgetText = text1_->document()->toRawText();
+    const int selStart = 0;
+    const int selLength = ToolLength(widgetText);
+    QTextCursor cursor = text1_->textCursor();
+    cursor.setPosition(WidgetPosition(widgetText, selStart));
+    cursor.setPosition(WidgetPosition(widgetText, selStart + selLength), QTextCursor::KeepAnchor);
+    text1_->setTextCursor(cursor);
+}
+
+bool Form1::HandleListBoxKey(QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::KeyRelease)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // The list box selects all on the release of Ctrl+A, through
+    // SelectAllList; the text edit's own select-all on the press is held back.
+    if (type != QEvent::KeyRelease)
+        return key->matches(QKeySequence::SelectAll);
+    if (!key->isAutoRepeat())
+        SelectAllList(key->key(), ShiftState(key->modifiers()));
+    return false;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == text1_)
+        return HandleListBoxKey(event);
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
+        RepaintRequested(ExposedRegion(static_cast<QExposeEvent*>(event)));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form1::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        ApplyOuterSizeToFrame();
+    return handled;
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    // A window coming onto the screen shows nothing of what was drawn while
+    // it was hidden; its first paint runs the grid painter.
+    EnsureBackingCoversClient();
+    backing_->Cls();
+    screen_.fill(backing_->background());
+    repaintRegion_ = QRegion(rect());
+    QWidget::showEvent(event);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    EnsureBackingCoversClient();
+    repaintRegion_ = QRegion(rect());
+    QWidget::resizeEvent(event);
+}
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    (void)event;
+    EnsureBackingCoversClient();
+    if (!repaintRegion_.isEmpty()) {
+        const QRegion region = std::exchange(repaintRegion_, QRegion());
+        PaintGridAction();
+        ShowOnScreen(region);
+    }
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), screen_);
+    painter.end();
+    emit surfacePainted();
+}
+
+bool Form1::OverControl(QPointF position) const { return childAt(position.toPoint()) != nullptr; }
+
+// Presses that reach the window over a control come from the label, which
+// passes its mouse events on; they are not the surface's.
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    pressBeganOnSurface_ = !OverControl(event->position());
+    QWidget::mousePressEvent(event);
+}
+
+// A release belongs to whatever the button was pressed on: a press on the
+// surface ends on the surface wherever the pointer is released.
+void Form1::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF position = event->position();
+    const bool onSurface = pressBeganOnSurface_.value_or(!OverControl(position));
+    pressBeganOnSurface_.reset();
+    if (!onSurface) {
+        event->ignore();
+        return;
+    }
+    MarkCellAction(event->button(), ShiftState(event->modifiers()),
+                   float(PixelsToTwips(position.x())), float(PixelsToTwips(position.y())));
+}
+
+} // namespace cellaro

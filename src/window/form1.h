@@ -1,0 +1,148 @@
+#pragma once
+// The Cellaro window: the list box, the Show button, the scheme selector,
+// the ">=" label and the threshold box in a column on the right, and the
+// colour grid drawn straight onto the window's surface on the left.
+//
+// The window owns all state (entry table, palette, cell size, margins). Its
+// drawing surface is an image: Show, the marker and repaints draw into it at
+// once, what they drew is copied into the screen image, and paintEvent only
+// puts the screen image on the screen. Like a surface that keeps nothing,
+// the window loses what was drawn while it was hidden, and a repaint the
+// window system asks for (first show, expose, uncover, resize) runs the grid
+// painter over the current picture and shows the result in the asked-for
+// region only, as a clipped repaint would.
+
+#include "window/form_state.h"
+#include "window/image_surface.h"
+#include "window/message_box_seam.h"
+
+#include <QImage>
+#include <QMargins>
+#include <QRegion>
+#include <QSize>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace cellaro {
+
+struct FormServices {
+    // Shows every message box of the window.
+    MessageBoxSeam messageBox = ShowModalMessageBox;
+    // The screen size in pixels used for centring; empty: the window's screen.
+    std::function<QSize()> screenPixels;
+};
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(FormServices services = {}, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Showing the window the first time loads it first (runs InitWindow).
+    void setVisible(bool visible) override;
+    void Load();
+    bool IsLoaded() const { return loaded_; }
+
+    // The window's outer geometry in twips, frame included.
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+
+    // The list box's text as the tool reads it (CR LF line breaks) and its
+    // selection, counted in that text.
+    QString ListText() const;
+    int SelStart() const;
+    int SelLength() const;
+
+    const FormState& state() const { return state_; }
+    // What the window's drawing area shows, one image pixel per device
+    // pixel, at the screen's device pixel ratio.
+    const QImage& backingImage() const { return screen_; }
+
+    QPlainTextEdit* Text1() const { return text1_; }
+    QPushButton* Command1() const { return command1_; }
+    QComboBox* Combo1() const { return combo1_; }
+    QLabel* Label1() const { return label1_; }
+    QLineEdit* Text2() const { return text2_; }
+
+    // The actions the events run; public so the program reads as a table of
+    // events and handlers.
+    void InitWindow();
+    void ShowListAction();
+    void PaintGridAction();
+    void MarkCellAction(Qt::MouseButton button, int shift, float x, float y);
+    void SelectAllList(int keyCode, int shift);
+
+signals:
+    // ShowList has run (whether or not it accepted anything).
+    void listShown();
+    // A paint event has put the drawing area on the screen.
+    void surfacePainted();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void CreateControls();
+    void WireEvents();
+    void FillSchemeSelector();
+    Int16 SchemeIndex() const;
+    FormSurface& Surface();
+    void EnsureBackingCoversClient();
+    void RepaintRequested(const QRegion& region);
+    void ShowOnScreen(const QRegion& region);
+    void SetOuterWidth(float twips);
+    void SetOuterHeight(float twips);
+    void ApplyOuterSizeToFrame();
+    QSizeF ScreenTwips() const;
+    void ShowMessage(const QString& text);
+    bool HandleListBoxKey(QEvent* event);
+    bool OverControl(QPointF position) const;
+
+    FormServices services_;
+    FormState state_;
+    // The surface the tool draws on.
+    std::unique_ptr<ImageSurface> backing_;
+    // What the window shows: the surface's pixels as far as they were drawn
+    // by the tool or repainted on the window system's request.
+    QImage screen_;
+    // Logical pixels the window system asked to repaint that have not been
+    // repainted yet; the next paint event runs the grid painter for them.
+    QRegion repaintRegion_;
+    bool loaded_ = false;
+    // Whether the last button press began on the surface (not over a
+    // control); a release belongs to the surface or control pressed.
+    std::optional<bool> pressBeganOnSurface_;
+
+    // The outer size InitWindow asked for, kept so it can be applied again
+    // when the platform reports the frame only after the window is shown.
+    float outerWidthTwips_ = 0;
+    float outerHeightTwips_ = 0;
+    QSize clientSizeSet_;
+    QMargins frameApplied_;
+
+    QPlainTextEdit* text1_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QComboBox* combo1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+};
+
+} // namespace cellaro

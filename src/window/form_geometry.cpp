@@ -1,0 +1,21 @@
+#include "window/form_geometry.h"
+
+#include "window/twips.h"
+
+#include <algorithm>
+
+namespace cellaro {
+
+float CentredPosition(float screenTwips, float windowTwips)
+{
+    return screenTwips / 2.0f - windowTwips / 2.0f;
+}
+
+QSize ClientPixelsFor(float outerWidthTwips, float outerHeightTwips, QMargins framePixels)
+{
+    const int width = TwipsToPixels(outerWidthTwips) - framePixels.left() - framePixels.right();
+    const int height = TwipsToPixels(outerHeightTwips) - framePixels.top() - framePixels.bottom();
+    return QSize(std::max(width, 0), std::max(height, 0));
+}
+
+} // namespace cellaro

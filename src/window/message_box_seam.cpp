@@ -1,0 +1,13 @@
+#include "window/message_box_seam.h"
+
+#include <QMessageBox>
+
+namespace cellaro {
+
+void ShowModalMessageBox(QWidget* parent, const MessageBoxRequest& request)
+{
+    QMessageBox box(QMessageBox::NoIcon, request.title, request.text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace cellaro

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Starts the built program on a virtual X server, presses Alt+S with real X
+# input and checks the screen's pixels against the cell colours of the
+# default list in the grey scheme. Then a mouse release over cell b must
+# bring up the marker's modal box titled "Cellaro"; once Return closes it,
+# b's box is outlined in black (the box stood over another part of the
+# window, so the repaint of what it uncovered leaves the outline).
+#   x11_end_to_end.sh <cellaro> <screen_pixels>
+# Exits 77 (skipped) only when Xvfb is not installed.
+set -euo pipefail
+app=$1
+pixels=$2
+
+if ! command -v Xvfb >/dev/null; then
+  echo "SKIP: Xvfb is not installed"
+  exit 77
+fi
+command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed"; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ ! -s "$work/app.log" ] || sed 's/^/  cellaro: /' "$work/app.log"; exit 1; }
+
+# The server picks a free display number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY
+
+"$app" 2>"$work/app.log" &
+app_pid=$!
+window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Cellaro - ' | head -n1) \
+  || fail "the window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
+
+# Without a window manager there is no frame: 802 x 670 pixels (12030 x
+# 10050 twips) centred on 1280 x 1024: (19200 - 12030) / 2 = 3585 twips,
+# (15360 - 10050) / 2 = 2655 twips.
+[ "$X,$Y,$WIDTH,$HEIGHT" = "239,177,802,670" ] \
+  || fail "window at $X,$Y size ${WIDTH}x$HEIGHT, expected 239,177 size 802x670"
+
+# Points in client pixels: inside the boxes of a (1,1), e-umlaut (2,2) and
+# v (1,6), away from their texts, and on the left edge of a's box.
+at() { echo "$((X + $1)),$((Y + $2))"; }
+points=("$(at 100 100)" "$(at 200 200)" "$(at 100 600)" "$(at 20 60)" "$(at 5 5)")
+read_pixels() { "$pixels" "${points[@]}" | paste -sd'|'; }
+
+before=$(read_pixels) || fail "could not read the screen"
+background=${before##*|}
+blank=$(printf '%s|%s|%s|%s|%s' "$background" "$background" "$background" "$background" "$background")
+[ "$before" = "$blank" ] || fail "the drawing area is not empty at start-up: $before"
+
+xdotool windowfocus --sync "$window"
+xdotool key alt+s
+expected="175 175 175|0 0 0|255 255 255|0 64 64|$background"
+for _ in $(seq 50); do
+  after=$(read_pixels)
+  [ "$after" = "$expected" ] && break
+  sleep 0.1
+done
+[ "$after" = "$expected" ] || fail "after Alt+S: $after, expected $expected"
+
+# A release over cell b (x 3000 twips) shows the marker's box.
+xdotool mousemove --window "$window" 200 46 click 1
+box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Cellaro$' | head -n1) \
+  || fail "no message box after a mouse release over the grid"
+xdotool windowfocus --sync "$box"
+xdotool key Return
+for _ in $(seq 50); do
+  xdotool search --onlyvisible --name '^Cellaro$' >/dev/null 2>&1 || break
+  sleep 0.1
+done
+xdotool search --onlyvisible --name '^Cellaro$' >/dev/null 2>&1 && fail "Return did not close the box"
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+
+# b's box runs from pixel (120, 20) to (219, 119); its interior stays.
+points=("$(at 120 60)" "$(at 219 60)" "$(at 170 20)" "$(at 170 119)" "$(at 21 60)")
+expected="0 0 0|0 0 0|0 0 0|0 0 0|175 175 175"
+for _ in $(seq 50); do
+  outline=$(read_pixels)
+  [ "$outline" = "$expected" ] && break
+  sleep 0.1
+done
+[ "$outline" = "$expected" ] || fail "marker outline: $outline, expected $expected"
+echo "PASS: window at $X,$Y; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined"

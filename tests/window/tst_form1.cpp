@@ -1,0 +1,584 @@
+// The real window on the offscreen platform, driven with key and mouse
+// events: start-up, layout, keys, schemes, the marker, repaints and errors.
+
+#include "entries/default_list.h"
+#include "entries/list_parser.h"
+#include "window/control_twips.h"
+#include "window/form1.h"
+#include "window/window_defaults.h"
+
+#include <QComboBox>
+#include <QExposeEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+using namespace cellaro;
+
+namespace {
+
+// Cell (column, row) of the 36-entry grid: a pixel inside its box, near the
+// bottom-right corner, away from the texts at its top-left. The box runs
+// from 225 + (c - 1) * 1500 + 75 to 225 + c * 1500 + 60 twips.
+QPoint InsideCell(int column, int row)
+{
+    return QPoint((225 + column * 1500 + 60) / 15 - 4, (225 + row * 1500 + 60) / 15 - 4);
+}
+
+// Cells of the default list: a (1,1), b (2,1), e-umlaut (2,2), v (1,6).
+const QPoint kCellA = InsideCell(1, 1);
+const QPoint kCellB = InsideCell(2, 1);
+const QPoint kCellEUmlaut = InsideCell(2, 2);
+const QPoint kCellV = InsideCell(1, 6);
+
+QColor PixelAt(const QImage& image, QPoint logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
+}
+
+// The grid area, 639 x 639 logical pixels (twips 0 to 9585).
+bool GridAreaIsBlank(const QImage& image)
+{
+    const QRgb background = WindowBackground().rgb();
+    const qreal ratio = image.devicePixelRatio();
+    const int extent = qRound(639 * ratio);
+    for (int y = 0; y < extent; ++y)
+        for (int x = 0; x < extent; ++x)
+            if (image.pixel(x, y) != background)
+                return false;
+    return true;
+}
+
+QRgb Rgb(int red, int green, int blue) { return qRgb(red, green, blue); }
+
+class Window {
+public:
+    explicit Window(QSize screenPixels = QSize())
+    {
+        FormServices services;
+        services.messageBox = [this](QWidget*, const MessageBoxRequest& request) {
+            boxes.append(request);
+        };
+        if (screenPixels.isValid())
+            services.screenPixels = [screenPixels] { return screenPixels; };
+        form = std::make_unique<Form1>(services);
+        QObject::connect(form.get(), &Form1::surfacePainted, [this] { ++paints; });
+    }
+
+    bool Show()
+    {
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return false;
+        return QTest::qWaitFor([this] { return paints > 0; });
+    }
+
+    // A repaint the window system asks for, as when the window is uncovered
+    // (by default all of it).
+    bool Expose(QRect area = QRect())
+    {
+        const int before = paints;
+        QExposeEvent expose(QRegion(area.isNull() ? QRect(QPoint(0, 0), form->size()) : area));
+        QCoreApplication::sendEvent(form->windowHandle(), &expose);
+        return QTest::qWaitFor([&] { return paints > before; });
+    }
+
+    // The Show button pressed with its access key; Qt shows the button
+    // pressed for a moment before it clicks.
+    bool PressShow()
+    {
+        QSignalSpy shown(form.get(), &Form1::listShown);
+        QTest::keyClick(form->Text1(), Qt::Key_S, Qt::AltModifier);
+        return shown.wait(2000);
+    }
+
+    void ReleaseMouseAt(QPoint pixel) { QTest::mouseRelease(form.get(), Qt::LeftButton, {}, pixel); }
+
+    QImage Image() const { return form->backingImage().copy(); }
+
+    std::unique_ptr<Form1> form;
+    QList<MessageBoxRequest> boxes;
+    int paints = 0;
+};
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpState()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        Form1& form = *window.form;
+
+        QStringList items;
+        for (int i = 0; i < form.Combo1()->count(); ++i)
+            items.append(form.Combo1()->itemText(i));
+        QCOMPARE(items, (QStringList { "Gri", "Kuq", "Gjelber", "Blu", "Ngj1", "Ngj2", "Ngj3", "Ngj4" }));
+        QCOMPARE(form.Combo1()->currentIndex(), 0);
+        QCOMPARE(form.Combo1()->currentText(), QStringLiteral("Gri"));
+        QVERIFY(!form.Combo1()->isEditable());
+        QCOMPARE(form.Text2()->text(), QStringLiteral("0"));
+        QCOMPARE(form.ListText(), DefaultListText());
+        QCOMPARE(form.ListText().size(), 223);
+        QCOMPARE(form.Command1()->text(), QStringLiteral("&Shfaq"));
+        QCOMPARE(form.Label1()->text(), QStringLiteral(">="));
+
+        const EntryTable& table = form.state().entries;
+        QCOMPARE(table.MaxValue, Int16(0));
+        QCOMPARE(table.EntryCount, Int16(36));
+        QCOMPARE(table.TotalValue, 4771);
+        for (int i = 1; i <= 100; ++i) {
+            QVERIFY(table.EntryNames[std::size_t(i)].isEmpty());
+            QCOMPARE(table.EntryValues[std::size_t(i)], Int16(0));
+        }
+        const GridGeometry& grid = form.state().grid;
+        QCOMPARE(grid.CellWidth, Int16(100));
+        QCOMPARE(grid.CellHeight, Int16(100));
+        QCOMPARE(grid.MarginX, Int16(225));
+        QCOMPARE(grid.MarginY, Int16(225));
+        QVERIFY(form.windowTitle().startsWith(QStringLiteral("Cellaro - ")));
+        QVERIFY(!form.windowIcon().isNull());
+        QTRY_COMPARE(QApplication::focusWidget(), form.Text1());
+    }
+
+    void startUpRunsShowOnceNested()
+    {
+        Window window;
+        QList<Int16> marginsDuringShow;
+        QList<Int16> countsDuringShow;
+        QObject::connect(window.form.get(), &Form1::listShown, [&] {
+            marginsDuringShow.append(window.form->state().grid.MarginX);
+            countsDuringShow.append(window.form->state().entries.EntryCount);
+        });
+        QVERIFY(!window.form->IsLoaded());
+        QVERIFY(window.Show());
+        QVERIFY(window.form->IsLoaded());
+        // Once, inside step 3: the margins are still 0, the list is parsed.
+        QCOMPARE(marginsDuringShow, QList<Int16> { 0 });
+        QCOMPARE(countsDuringShow, QList<Int16> { 36 });
+        window.form->hide();
+        window.form->show();
+        QCOMPARE(marginsDuringShow.size(), 1);
+    }
+
+    void startUpShowsAnEmptyDrawingArea()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(GridAreaIsBlank(window.form->backingImage()));
+        QVERIFY(window.Expose());
+        QVERIFY(GridAreaIsBlank(window.form->backingImage()));
+        window.ReleaseMouseAt(QPoint(200, 133));
+        QVERIFY(window.boxes.isEmpty());
+        QVERIFY(GridAreaIsBlank(window.form->backingImage()));
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRectF>("twips"); // left, top, width, height; height -1: the control's own
+        QTest::newRow("Command1") << "Command1" << QRectF(9585, 75, 975, 375);
+        QTest::newRow("Combo1") << "Combo1" << QRectF(10560, 75, 735, -1);
+        QTest::newRow("Label1") << "Label1" << QRectF(11295, 75, 180, 195);
+        QTest::newRow("Text2") << "Text2" << QRectF(11475, 75, 495, 285);
+        QTest::newRow("Text1") << "Text1" << QRectF(9585, 450, 2415, 9000);
+    }
+    void layout()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRectF, twips);
+        Window window;
+        QVERIFY(window.Show());
+        auto* widget = window.form->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        const ControlTwips geometry(*widget);
+        QCOMPARE(geometry.Left(), float(twips.left()));
+        QCOMPARE(geometry.Top(), float(twips.top()));
+        QCOMPARE(geometry.Width(), float(twips.width()));
+        if (twips.height() >= 0)
+            QCOMPARE(geometry.Height(), float(twips.height()));
+    }
+
+    void windowSize()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QCOMPARE(window.form->Width(), 12030.0f);
+        QCOMPARE(window.form->Height(), 10050.0f);
+    }
+
+    void centring_data()
+    {
+        QTest::addColumn<QSize>("screenPixels");
+        QTest::addColumn<QPointF>("position");
+        QTest::newRow("28800 x 16200 twips") << QSize(1920, 1080) << QPointF(8385, 3075);
+        QTest::newRow("smaller than the window") << QSize(800, 600) << QPointF(-15, -525);
+    }
+    void centring()
+    {
+        QFETCH(QSize, screenPixels);
+        QFETCH(QPointF, position);
+        Window window(screenPixels);
+        window.form->Load();
+        QCOMPARE(window.form->Left(), float(position.x()));
+        QCOMPARE(window.form->Top(), float(position.y()));
+    }
+
+    void resizingMovesNothing()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage shown = window.Image();
+        const QRect listBox = window.form->Text1()->geometry();
+        const QRect button = window.form->Command1()->geometry();
+        const int before = window.paints;
+        window.form->resize(window.form->size() + QSize(120, 90));
+        QTRY_VERIFY(window.paints > before);
+        QCOMPARE(window.form->Text1()->geometry(), listBox);
+        QCOMPARE(window.form->Command1()->geometry(), button);
+        const QImage grown = window.Image();
+        QCOMPARE(grown.copy(QRect(QPoint(0, 0), shown.size())), shown);
+    }
+
+    void selectAll_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("selectsAll");
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << true;
+        QTest::newRow("Ctrl+Shift+A") << int(Qt::Key_A)
+                                      << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier) << false;
+        QTest::newRow("Ctrl+Alt+A") << int(Qt::Key_A)
+                                    << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::AltModifier) << false;
+        QTest::newRow("A alone") << int(Qt::Key_A) << Qt::KeyboardModifiers() << false;
+        QTest::newRow("Ctrl+B") << int(Qt::Key_B) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+        QTest::newRow("Ctrl+Q") << int(Qt::Key_Q) << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    }
+    void selectAll()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, selectsAll);
+        Window window;
+        QVERIFY(window.Show());
+        QPlainTextEdit* list = window.form->Text1();
+        QTextCursor cursor = list->textCursor();
+        cursor.setPosition(7); // inside line 2, no selection
+        list->setTextCursor(cursor);
+
+        QTest::keyPress(list, Qt::Key(key), modifiers);
+        QCOMPARE(window.form->SelLength(), 0); // acts on the release only
+        QTest::keyRelease(list, Qt::Key(key), modifiers);
+        if (selectsAll) {
+            QCOMPARE(window.form->SelStart(), 0);
+            QCOMPARE(window.form->SelLength(), int(window.form->ListText().size()));
+            QCOMPARE(window.form->SelLength(), 223);
+        } else {
+            QCOMPARE(window.form->SelLength(), 0);
+        }
+    }
+
+    void selectAllOnlyInTheListBox()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QTest::keyClick(window.form->Text2(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(window.form->SelLength(), 0);
+    }
+
+    void showKeys_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("shows");
+        QTest::newRow("Alt+S in the list box") << "Text1" << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+        QTest::newRow("Alt+S in the threshold box") << "Text2" << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::AltModifier) << true;
+        QTest::newRow("Escape in the list box") << "Text1" << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Escape in the threshold box") << "Text2" << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Space on the button") << "Command1" << int(Qt::Key_Space) << Qt::KeyboardModifiers() << true;
+        QTest::newRow("Enter in the list box") << "Text1" << int(Qt::Key_Return) << Qt::KeyboardModifiers() << false;
+        QTest::newRow("S alone") << "Text1" << int(Qt::Key_S) << Qt::KeyboardModifiers() << false;
+    }
+    void showKeys()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, shows);
+        Window window;
+        QVERIFY(window.Show());
+        QSignalSpy shown(window.form.get(), &Form1::listShown);
+        auto* widget = window.form->findChild<QWidget*>(from);
+        QVERIFY(widget);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key(key), modifiers);
+        // The access key clicks after the button is shown pressed a moment.
+        if (shows)
+            QTRY_COMPARE(shown.size(), 1);
+        else
+            QTest::qWait(300);
+        QCOMPARE(shown.size(), shows ? 1 : 0);
+        QCOMPARE(GridAreaIsBlank(window.form->backingImage()), !shows);
+        if (shows)
+            QCOMPARE(PixelAt(window.form->backingImage(), kCellEUmlaut).rgb(), Rgb(0, 0, 0));
+        if (key == Qt::Key_Return) // a new line in the list text
+            QCOMPARE(window.form->ListText().size(), 225);
+    }
+
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("list box to Show") << "Text1" << "Command1";
+        QTest::newRow("Show to selector") << "Command1" << "Combo1";
+        QTest::newRow("selector to threshold") << "Combo1" << "Text2";
+    }
+    void tabOrder()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+        auto* start = window.form->findChild<QWidget*>(from);
+        start->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), start);
+        const QString listBefore = window.form->ListText();
+        QTest::keyClick(start, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.form->findChild<QWidget*>(to));
+        QCOMPARE(window.form->ListText(), listBefore); // no tab character inserted
+    }
+
+    void pickScheme_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<QRgb>("hottest"); // e-umlaut, 1377 = MaxValue
+        QTest::addColumn<QRgb>("coldest"); // v, 0
+        QTest::newRow("Gri") << 0 << Rgb(0, 0, 0) << Rgb(255, 255, 255);
+        QTest::newRow("Kuq") << 1 << Rgb(255, 0, 0) << Rgb(255, 255, 255);
+        QTest::newRow("Gjelber") << 2 << Rgb(0, 255, 0) << Rgb(255, 255, 255);
+        QTest::newRow("Blu") << 3 << Rgb(0, 0, 255) << Rgb(255, 255, 255);
+        QTest::newRow("Ngj1") << 4 << Rgb(255, 0, 0) << Rgb(0, 0, 255);
+        QTest::newRow("Ngj2") << 5 << Rgb(255, 0, 0) << Rgb(0, 5, 255);
+        QTest::newRow("Ngj3") << 6 << Rgb(255, 0, 0) << Rgb(255, 255, 220);
+        QTest::newRow("Ngj4") << 7 << Rgb(255, 0, 0) << Rgb(255, 255, 220);
+    }
+    void pickScheme()
+    {
+        QFETCH(int, scheme);
+        QFETCH(QRgb, hottest);
+        QFETCH(QRgb, coldest);
+        Window window;
+        QVERIFY(window.Show());
+        QSignalSpy shown(window.form.get(), &Form1::listShown);
+        QComboBox* selector = window.form->Combo1();
+        selector->setFocus();
+        if (scheme == 0) {
+            QTest::keyClick(selector, Qt::Key_Down); // away and back: two picks
+            QTest::keyClick(selector, Qt::Key_Up);
+        }
+        for (int i = 0; i < scheme; ++i)
+            QTest::keyClick(selector, Qt::Key_Down);
+        QCOMPARE(selector->currentIndex(), scheme);
+        QCOMPARE(shown.size(), scheme == 0 ? 2 : scheme); // each pick shows once
+        const QImage image = window.form->backingImage();
+        QCOMPARE(PixelAt(image, kCellEUmlaut).rgb(), hottest);
+        QCOMPARE(PixelAt(image, kCellV).rgb(), coldest);
+    }
+
+    void cellAIsGreyInSchemeZero()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        // a, 433: shade 175.
+        QCOMPARE(PixelAt(window.form->backingImage(), kCellA).rgb(), Rgb(175, 175, 175));
+        // The teal outline on the box's left edge (x 300 twips, pixel 20).
+        QCOMPARE(PixelAt(window.form->backingImage(), QPoint(20, 60)).rgb(), Rgb(0, 64, 64));
+    }
+
+    void markerAfterShow()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage shown = window.Image();
+
+        // Pixel (200, 46): twips (3000, 690), cell b at column 2, row 1.
+        window.ReleaseMouseAt(QPoint(200, 46));
+        QCOMPARE(window.boxes.size(), 1);
+        QCOMPARE(window.boxes.first().title, QStringLiteral("Cellaro"));
+        QCOMPARE(window.boxes.first().text, QStringLiteral("1350"));
+
+        // b's box, pixels (120, 20) to (219, 119): the outline turns black,
+        // the near-white interior stays.
+        const QImage marked = window.Image();
+        QCOMPARE(PixelAt(marked, QPoint(120, 60)).rgb(), Rgb(0, 0, 0));
+        QCOMPARE(PixelAt(marked, QPoint(219, 60)).rgb(), Rgb(0, 0, 0));
+        QCOMPARE(PixelAt(marked, QPoint(170, 20)).rgb(), Rgb(0, 0, 0));
+        QCOMPARE(PixelAt(marked, QPoint(170, 119)).rgb(), Rgb(0, 0, 0));
+        QCOMPARE(PixelAt(marked, kCellB), PixelAt(shown, kCellB));
+        QCOMPARE(PixelAt(shown, QPoint(120, 60)).rgb(), Rgb(0, 64, 64));
+
+        // A repaint the window system asks for paints the grid over it.
+        QVERIFY(window.Expose());
+        QCOMPARE(window.Image(), shown);
+    }
+
+    void repaintShowsOnlyTheAskedForRegion()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage shown = window.Image();
+        window.ReleaseMouseAt(QPoint(200, 46)); // outlines b, pixels (120, 20) to (219, 119)
+        const QPoint leftEdge(120, 60);
+        const QPoint rightEdge(219, 60);
+        QCOMPARE(PixelAt(window.Image(), leftEdge).rgb(), Rgb(0, 0, 0));
+
+        // Uncovering an area away from b leaves the outline.
+        QVERIFY(window.Expose(QRect(300, 0, 339, 639)));
+        QCOMPARE(PixelAt(window.Image(), leftEdge).rgb(), Rgb(0, 0, 0));
+        QCOMPARE(PixelAt(window.Image(), rightEdge).rgb(), Rgb(0, 0, 0));
+
+        // Uncovering b's left half repaints the grid there only.
+        QVERIFY(window.Expose(QRect(0, 0, 170, 639)));
+        QCOMPARE(PixelAt(window.Image(), leftEdge).rgb(), Rgb(0, 64, 64));
+        QCOMPARE(PixelAt(window.Image(), rightEdge).rgb(), Rgb(0, 0, 0));
+
+        // Show clears the surface: nothing of the outline is left.
+        QVERIFY(window.PressShow());
+        QCOMPARE(window.Image(), shown);
+    }
+
+    void markerShowsTheMessageOffTheGrid()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage shown = window.Image();
+        window.ReleaseMouseAt(QPoint(5, 5)); // x 75 twips: left of the margin
+        QCOMPARE(window.boxes.size(), 1);
+        QCOMPARE(window.boxes.first().text, QStringLiteral("-1575"));
+        QCOMPARE(window.Image(), shown);
+    }
+
+    void mouseRoutes_data()
+    {
+        QTest::addColumn<QString>("pressOn"); // "", "surface" or "label"
+        QTest::addColumn<QString>("releaseOver");
+        QTest::addColumn<bool>("marks");
+        QTest::newRow("surface to surface") << "surface" << "surface" << true;
+        QTest::newRow("surface to label") << "surface" << "label" << true;
+        QTest::newRow("label to label") << "label" << "label" << false;
+        QTest::newRow("label to surface") << "label" << "surface" << false;
+        QTest::newRow("release alone on surface") << "" << "surface" << true;
+        QTest::newRow("release alone on label") << "" << "label" << false;
+    }
+    void mouseRoutes()
+    {
+        QFETCH(QString, pressOn);
+        QFETCH(QString, releaseOver);
+        QFETCH(bool, marks);
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        QLabel* label = window.form->Label1();
+        const QPoint surface(200, 46);
+        if (pressOn == QLatin1String("surface"))
+            QTest::mousePress(window.form.get(), Qt::LeftButton, {}, surface);
+        else if (pressOn == QLatin1String("label"))
+            QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+        if (releaseOver == QLatin1String("surface"))
+            window.ReleaseMouseAt(surface);
+        else
+            window.ReleaseMouseAt(label->geometry().center());
+        QCOMPARE(window.boxes.size(), marks ? 1 : 0);
+    }
+
+    void repaintAfterShowIsIdentical()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage shown = window.Image();
+        QVERIFY(!GridAreaIsBlank(shown));
+        QVERIFY(window.Expose());
+        QCOMPARE(window.Image(), shown);
+        QVERIFY(window.Expose());
+        QCOMPARE(window.Image(), shown);
+    }
+
+    void hiddenDrawingLeavesNothing()
+    {
+        Window window;
+        window.form->Load(); // the nested Show draws with margins 0 while hidden
+        QVERIFY(window.Show());
+        QVERIFY(GridAreaIsBlank(window.form->backingImage()));
+    }
+
+    void rejectedList_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("line");
+        QTest::newRow("count overflows") << QStringLiteral("a,1\nb,40000\nc,2\n") << int(ShowError::Overflow) << 2;
+        QTest::newRow("rounds past 32767") << QStringLiteral("a,32767.5\n") << int(ShowError::Overflow) << 1;
+        QTest::newRow("10001 entries") << QStringLiteral("x,1\n").repeated(10001)
+                                       << int(ShowError::TooManyEntries) << 10001;
+    }
+    void rejectedList()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, kind);
+        QFETCH(int, line);
+        Window window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage shown = window.Image();
+        window.form->Text1()->setPlainText(list);
+        const QString listText = window.form->ListText();
+
+        QVERIFY(window.PressShow());
+        QCOMPARE(window.boxes.size(), 1);
+        QCOMPARE(window.boxes.first().title, QStringLiteral("Cellaro"));
+        QCOMPARE(window.boxes.first().text, DescribeShowError(ShowError { ShowError::Kind(kind), line }));
+        QVERIFY(window.boxes.first().text.contains(QString::number(line)));
+        // The table, the picture and the list text are as before.
+        QCOMPARE(window.form->state().entries.EntryCount, Int16(36));
+        QCOMPARE(window.form->state().entries.MaxValue, Int16(1377));
+        QCOMPARE(window.form->state().entries.TotalValue, 4771);
+        QCOMPARE(window.Image(), shown);
+        QCOMPARE(window.form->ListText(), listText);
+        QVERIFY(window.form->isVisible());
+    }
+
+    void backingImageCarriesTheScreenRatio()
+    {
+        Window window;
+        QVERIFY(window.Show());
+        const QImage& image = window.form->backingImage();
+        const qreal ratio = window.form->devicePixelRatioF();
+        QCOMPARE(image.devicePixelRatio(), ratio);
+        QVERIFY(image.width() >= qRound(window.form->width() * ratio));
+        QVERIFY(image.height() >= qRound(window.form->height() * ratio));
+        QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                     ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0);
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

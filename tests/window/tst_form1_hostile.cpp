@@ -1,0 +1,229 @@
+// Hostile lists typed or pasted into the real window. Whatever the text,
+// the window keeps running, shows what it can, says in one message box what
+// it cannot (naming the line), and never loses the list text.
+//
+// Every row starts from the default list shown in the grey scheme, so a
+// rejected or empty Show can be checked to leave that picture untouched.
+
+#include "entries/list_parser.h"
+#include "window/form1.h"
+#include "window/window_defaults.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace cellaro;
+
+namespace {
+
+constexpr int kNoError = -1;
+constexpr int kFiveMegabytes = 5 * 1024 * 1024;
+
+// What Show leaves in the drawing area.
+enum Picture {
+    Unchanged, // neither cleared nor drawn: the default list's grid stays
+    Blank,     // cleared, and nothing drawn since no count is above 0
+    Drawn,     // a grid whose first cell holds the largest count
+};
+
+QColor PixelAt(const QImage& image, QPoint logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
+}
+
+// The grid area, 639 x 639 logical pixels.
+bool GridAreaIsBlank(const QImage& image)
+{
+    const QRgb background = WindowBackground().rgb();
+    const int extent = qRound(639 * image.devicePixelRatio());
+    for (int y = 0; y < extent; ++y)
+        for (int x = 0; x < extent; ++x)
+            if (image.pixel(x, y) != background)
+                return false;
+    return true;
+}
+
+// A pixel inside the first cell's box, near its bottom-right corner, away
+// from the texts at its top-left: the box ends at 225 + 15 * (CellWidth + 4)
+// twips, that is 15 + CellWidth + 4 pixels.
+QPoint InsideFirstBox(const GridGeometry& grid)
+{
+    return QPoint(15 + grid.CellWidth + 4 - 2, 15 + grid.CellHeight + 4 - 2);
+}
+
+class Window {
+public:
+    Window()
+    {
+        FormServices services;
+        services.messageBox = [this](QWidget*, const MessageBoxRequest& request) {
+            boxes.append(request);
+        };
+        form = std::make_unique<Form1>(services);
+    }
+
+    bool Show()
+    {
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
+
+    bool PressShow()
+    {
+        QSignalSpy shown(form.get(), &Form1::listShown);
+        form->Command1()->click();
+        return shown.size() == 1;
+    }
+
+    void Type(const QString& list) { form->Text1()->setPlainText(list); }
+
+    void Paste(const QString& list)
+    {
+        form->Text1()->clear();
+        form->Text1()->setFocus();
+        QApplication::clipboard()->setText(list);
+        QTest::keyClick(form->Text1(), Qt::Key_V, Qt::ControlModifier);
+    }
+
+    QImage Image() const { return form->backingImage().copy(); }
+
+    std::unique_ptr<Form1> form;
+    QList<MessageBoxRequest> boxes;
+};
+
+// The list box keeps every line break as CR LF in the tool's text.
+QString AsToolText(QString list) { return list.replace(u'\n', QStringLiteral("\r\n")); }
+
+} // namespace
+
+class TstForm1Hostile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void show_data();
+    void show();
+};
+
+void TstForm1Hostile::show_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("threshold");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("error"); // ShowError::Kind or kNoError
+    QTest::addColumn<int>("errorLine");
+    QTest::addColumn<int>("entryCount");
+    QTest::addColumn<int>("maxValue");
+    QTest::addColumn<int>("totalValue");
+    QTest::addColumn<int>("picture");
+
+    const auto accepted = [](const char* name, const QString& list, const QString& threshold,
+                             bool pasted, int count, int max, int total, Picture picture) {
+        QTest::newRow(name) << list << threshold << pasted << kNoError << 0 << count << max << total
+                            << int(picture);
+    };
+    // A rejected list leaves the default list's table: 36 entries, 1377, 4771.
+    const auto rejected = [](const char* name, const QString& list, const QString& threshold,
+                             bool pasted, ShowError::Kind kind, int line) {
+        QTest::newRow(name) << list << threshold << pasted << int(kind) << line << 36 << 1377 << 4771
+                            << int(Unchanged);
+    };
+
+    accepted("empty text", QString(), "0", false, 0, 0, 0, Unchanged);
+    accepted("no line feed", "a,5", "0", false, 0, 0, 0, Unchanged);
+    accepted("10000 accepted lines", QString("x,1\n").repeated(10000), "0", false, 10000, 1, 10000,
+             Drawn);
+    rejected("10001 accepted lines", QString("x,1\n").repeated(10001), "0", false,
+             ShowError::TooManyEntries, 10001);
+    accepted("count 32767", "x,32767\n", "-1e9", false, 1, 32767, 32767, Drawn);
+    rejected("count 32767.5", "a,1\nx,32767.5\n", "-1e9", false, ShowError::Overflow, 2);
+    rejected("count -32769", "x,-32769\n", "-1e9", false, ShowError::Overflow, 1);
+    rejected("count 1e309", "x,1e309\n", "-1e9", false, ShowError::Overflow, 1);
+    accepted("count -32768.5", "x,-32768.5\n", "-1e9", false, 1, 0, -32768, Blank);
+    accepted("count nan", "x,nan\n", "-1e9", false, 1, 0, 0, Blank);
+    accepted("threshold 1e309", "x,5\n", "1e309", false, 0, 0, 0, Unchanged);
+    accepted("threshold nan reads 0", "x,-1\ny,2\n", "nan", false, 1, 2, 2, Drawn);
+    rejected("threshold -1e309 lets -32769 in", "x,-32769\n", "-1e309", false, ShowError::Overflow, 1);
+    accepted("10000-character label", QString(10000, u'L') + ",7\n", "0", false, 1, 7, 7, Drawn);
+    accepted("NUL and other control characters",
+             QStringLiteral("a") + QChar(0) + "b" + QChar(7) + ",1" + QChar(11) + "2\n", "0", false, 1,
+             12, 12, Drawn);
+    accepted("lone surrogates", QString(QChar(0xD800)) + "x,3\ny," + QChar(0xDC00) + "3\n", "0", false, 2,
+             3, 3, Drawn);
+    accepted("4-byte UTF-8", QString::fromUtf8("\xF0\x9F\x98\x80,4\nz,4\n"), "0", false, 2, 4, 8, Drawn);
+    rejected("5 MB paste of accepted lines", (QString(70, u'w') + ",1\n").repeated(kFiveMegabytes / 73),
+             "0", true, ShowError::TooManyEntries, 10001);
+    accepted("5 MB paste under the threshold",
+             (QString(70, u'w') + ",0\n").repeated(kFiveMegabytes / 73) + "z,5\n", "1", true, 1, 5, 5,
+             Drawn);
+    accepted("all counts negative", "a,-1\nb,-5\n", "-10", false, 2, 0, -6, Blank);
+    accepted("counts summing to 0", "a,5\nb,-5\n", "-10", true, 2, 5, 0, Drawn);
+}
+
+void TstForm1Hostile::show()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, threshold);
+    QFETCH(bool, pasted);
+    QFETCH(int, error);
+    QFETCH(int, errorLine);
+    QFETCH(int, entryCount);
+    QFETCH(int, maxValue);
+    QFETCH(int, totalValue);
+    QFETCH(int, picture);
+
+    Window window;
+    QVERIFY(window.Show());
+    QVERIFY(window.PressShow());
+    const QImage defaultPicture = window.Image();
+    QVERIFY(!GridAreaIsBlank(defaultPicture));
+
+    if (pasted)
+        window.Paste(list);
+    else
+        window.Type(list);
+    window.form->Text2()->setText(threshold);
+    QCOMPARE(window.form->ListText(), AsToolText(list));
+
+    QVERIFY(window.PressShow());
+    QVERIFY(window.form->isVisible());
+    QCOMPARE(window.form->ListText(), AsToolText(list));
+    QCOMPARE(window.form->Text2()->text(), threshold);
+
+    if (error == kNoError) {
+        QVERIFY(window.boxes.isEmpty());
+    } else {
+        QCOMPARE(window.boxes.size(), 1);
+        QCOMPARE(window.boxes.first().title, QStringLiteral("Cellaro"));
+        QVERIFY(window.boxes.first().text.contains(QString::number(errorLine)));
+    }
+
+    const EntryTable& table = window.form->state().entries;
+    QCOMPARE(int(table.EntryCount), entryCount);
+    QCOMPARE(int(table.MaxValue), maxValue);
+    QCOMPARE(int(table.TotalValue), totalValue);
+
+    const QImage shown = window.Image();
+    switch (Picture(picture)) {
+    case Unchanged:
+        QCOMPARE(shown, defaultPicture);
+        break;
+    case Blank:
+        QVERIFY(GridAreaIsBlank(shown));
+        break;
+    case Drawn:
+        // The grey scheme paints the largest count black.
+        QCOMPARE(PixelAt(shown, InsideFirstBox(window.form->state().grid)), QColor(Qt::black));
+        break;
+    }
+}
+
+QTEST_MAIN(TstForm1Hostile)
+#include "tst_form1_hostile.moc"
