@@ -2,6 +2,8 @@
 
 #include "window/basic_services.h"
 
+#include <algorithm>
+
 namespace cellaro {
 
 namespace {
@@ -27,15 +29,44 @@ QStringView LineBuffer(QStringView raw, QString& scratch)
     return scratch;
 }
 
+// A line up to its line feed, with what the pass that found the feed saw on
+// the way: where the first comma and the first dropped character stand.
+struct ScannedLine {
+    QStringView raw;
+    qsizetype comma = -1;
+    qsizetype firstDropped = -1;
+
+    // True when the line reads the same with its dropped characters in
+    // place: none, or only a tail such as the CR of a CR LF ending, which
+    // follows everything the label and the count are read from.
+    bool readsAsItStands() const
+    {
+        if (firstDropped < 0)
+            return true;
+        for (qsizetype i = firstDropped; i < raw.size(); ++i)
+            if (!IsDroppedCharacter(raw[i]))
+                return false;
+        return true;
+    }
+};
+
 class ListReader {
 public:
-    explicit ListReader(double threshold) : threshold_(threshold) {}
+    // Room for every line the text can hold, up to the table's size: an
+    // accepted line takes at least a comma and a line feed.
+    ListReader(double threshold, qsizetype textLength) : threshold_(threshold)
+    {
+        const std::size_t room = std::size_t(std::min<qsizetype>(textLength / 2, kMaxEntries));
+        list_.labels.reserve(room);
+        list_.values.reserve(room);
+    }
 
     // Returns false when the line cannot be stored; error() then says why.
-    bool finishLine(QStringView raw, int lineNumber)
+    bool finishLine(const ScannedLine& line, int lineNumber)
     {
-        const QStringView buffer = LineBuffer(raw, scratch_);
-        const qsizetype comma = buffer.indexOf(u',');
+        const bool asItStands = line.readsAsItStands();
+        const QStringView buffer = asItStands ? line.raw : LineBuffer(line.raw, scratch_);
+        const qsizetype comma = asItStands ? line.comma : buffer.indexOf(u',');
         if (comma < 0)
             return true;
         const double count = Val(buffer.sliced(comma + 1));
@@ -50,16 +81,24 @@ public:
             error_ = ShowError { ShowError::Overflow, lineNumber };
             return false;
         }
-        accept(buffer.first(comma), *value);
+        accept(asItStands ? buffer.first(comma) : keptLabel(buffer.first(comma)), *value);
         return true;
     }
 
     ParseOutcome outcome() && { return ParseOutcome { std::move(list_), error_ }; }
 
 private:
+    // A label read from the scratch buffer outlives the line: keep a copy.
+    // The copy's characters stay where they are when the vector grows.
+    QStringView keptLabel(QStringView label)
+    {
+        list_.cleanedLabels.push_back(label.toString());
+        return list_.cleanedLabels.back();
+    }
+
     void accept(QStringView label, Int16 value)
     {
-        list_.names.emplace_back(label.toString());
+        list_.labels.push_back(label);
         list_.values.push_back(value);
         list_.totalValue += value;
         if (value > list_.maxValue)
@@ -93,25 +132,56 @@ double ReadThreshold(QStringView thresholdText) { return Val(Trim(thresholdText)
 
 ParseOutcome ParseList(QStringView listText, double threshold)
 {
-    ListReader reader(threshold);
+    ListReader reader(threshold, listText.size());
     int lineNumber = 1;
     qsizetype lineStart = 0;
-    // Text after the last line feed is never finished, so it is never read.
-    for (qsizetype feed = listText.indexOf(u'\n'); feed >= 0;
-         feed = listText.indexOf(u'\n', lineStart)) {
-        if (!reader.finishLine(listText.sliced(lineStart, feed - lineStart), lineNumber))
-            break;
-        lineStart = feed + 1;
-        ++lineNumber;
+    ScannedLine line;
+    // One pass over the characters; text after the last line feed is never
+    // finished, so it is never read. Every character above the comma's code
+    // (letters, digits, point, minus) is passed over at the first test.
+    const char16_t* const text = listText.utf16();
+    for (qsizetype i = 0; i < listText.size(); ++i) {
+        const char16_t c = text[i];
+        if (c > u',')
+            continue;
+        if (c == u',') {
+            if (line.comma < 0)
+                line.comma = i - lineStart;
+        } else if (c == u'\n') {
+            line.raw = listText.sliced(lineStart, i - lineStart);
+            if (!reader.finishLine(line, lineNumber))
+                break;
+            line = ScannedLine {};
+            lineStart = i + 1;
+            ++lineNumber;
+        } else if (IsDroppedCharacter(c) && line.firstDropped < 0) {
+            line.firstDropped = i - lineStart;
+        }
     }
     return std::move(reader).outcome();
 }
+
+namespace {
+
+// Copies into the slot's own buffer, which a table shown before already
+// holds, so a repeated Show allocates nothing here; a label of the length
+// the slot has needs not even the resize. (data() unshares a slot whose
+// text was handed out.)
+void StoreLabel(QString& slot, QStringView label)
+{
+    if (slot.size() == label.size())
+        std::copy(label.begin(), label.end(), slot.data());
+    else
+        slot.setUnicode(label.data(), label.size());
+}
+
+} // namespace
 
 void StoreParsedList(EntryTable& table, ParsedList&& list)
 {
     const std::size_t count = list.values.size();
     for (std::size_t i = 0; i < count; ++i) {
-        table.EntryNames[i + 1] = std::move(list.names[i]);
+        StoreLabel(table.EntryNames[i + 1], list.labels[i]);
         table.EntryValues[i + 1] = list.values[i];
     }
     table.EntryCount = Int16(count);

@@ -27,8 +27,12 @@ struct ShowError {
 
 QString DescribeShowError(const ShowError& error);
 
+// The accepted lines. Labels are views into the list text that was parsed
+// (or, for a line whose label held dropped characters, into a cleaned copy
+// kept here), so the list must be stored before that text changes.
 struct ParsedList {
-    std::vector<QString> names;
+    std::vector<QStringView> labels;
+    std::vector<QString> cleanedLabels;
     std::vector<Int16> values;
     Int16 maxValue = 0;
     std::int32_t totalValue = 0;

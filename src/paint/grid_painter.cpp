@@ -67,9 +67,13 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
     const bool withTexts = count <= kMaxEntriesWithTexts;
     const bool tealOutline = count <= kMaxEntriesWithTealOutline;
 
-    for (int o = 1; o <= count; ++o) {
-        const int column = (o - 1) % side + 1;
-        const int row = (o - 1) / side + 1;
+    int column = 1;
+    int row = 1;
+    for (int o = 1; o <= count; ++o, ++column) {
+        if (column > side) { // wrap to the start of the next row
+            column = 1;
+            ++row;
+        }
         if (const auto fill = CellFillColor(form.palette, levels, table.MaxValue, scheme,
                                             table.EntryValues[std::size_t(o)]))
             surface.SetFillColor(*fill);
