@@ -24,10 +24,7 @@ inline ImageSurface WindowSurface()
 inline FormState StartedForm()
 {
     FormState form;
-    form.grid.MarginX = 225;
-    form.grid.MarginY = 225;
-    form.grid.CellWidth = 100;
-    form.grid.CellHeight = 100;
+    SetStartUpGeometry(form.grid);
     return form;
 }
 

@@ -58,6 +58,16 @@ void WriteRedYellowCream(Palette& palette, int redStep, int lastRedT)
 
 } // namespace
 
+const QStringList& SchemeItemTexts()
+{
+    static const QStringList texts = {
+        QStringLiteral("Gri"),  QStringLiteral("Kuq"),  QStringLiteral("Gjelber"),
+        QStringLiteral("Blu"),  QStringLiteral("Ngj1"), QStringLiteral("Ngj2"),
+        QStringLiteral("Ngj3"), QStringLiteral("Ngj4"),
+    };
+    return texts;
+}
+
 Int16 PrepareScheme(Palette& palette, Int16 scheme)
 {
     if (scheme < 4)

@@ -8,6 +8,8 @@
 #include "window/colour.h"
 #include "window/int16.h"
 
+#include <QStringList>
+
 #include <array>
 #include <optional>
 
@@ -23,6 +25,10 @@ struct Palette {
 
     Colour entry(int k) const { return RGB(PaletteRed[k], PaletteGreen[k], PaletteBlue[k]); }
 };
+
+// The scheme selector's items in order; an item's position is its scheme
+// index.
+const QStringList& SchemeItemTexts();
 
 // Writes the scheme's palette entries (schemes 4 to 7) and returns
 // PaletteLevels, the number of steps between the hottest and coldest colour.

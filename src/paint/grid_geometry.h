@@ -21,6 +21,19 @@ struct GridGeometry {
     Int16 MarginY = 0;    // twips
 };
 
+// What the window sets at start-up: 100-pixel cells, 225 twips from the
+// left and top edges. The margins keep these values for the window's life.
+inline constexpr Int16 kStartUpCellPixels = 100;
+inline constexpr Int16 kStartUpMarginTwips = 225;
+
+inline void SetStartUpGeometry(GridGeometry& grid)
+{
+    grid.CellWidth = kStartUpCellPixels;
+    grid.CellHeight = kStartUpCellPixels;
+    grid.MarginX = kStartUpMarginTwips;
+    grid.MarginY = kStartUpMarginTwips;
+}
+
 // Cells per grid row: the smallest integer whose square holds the entries.
 double GridSideFor(int entryCount);
 

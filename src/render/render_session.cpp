@@ -4,20 +4,10 @@
 
 namespace cellaro {
 
-namespace {
-
-constexpr Int16 kStartupCellPixels = 100;
-constexpr Int16 kStartupMarginTwips = 225;
-
-} // namespace
-
 std::unique_ptr<FormState> StartupFormState()
 {
     auto form = std::make_unique<FormState>();
-    form->grid.CellWidth = kStartupCellPixels;
-    form->grid.CellHeight = kStartupCellPixels;
-    form->grid.MarginX = kStartupMarginTwips;
-    form->grid.MarginY = kStartupMarginTwips;
+    SetStartUpGeometry(form->grid);
     return form;
 }
 

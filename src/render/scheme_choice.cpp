@@ -2,16 +2,6 @@
 
 namespace cellaro {
 
-const QStringList& SchemeItemTexts()
-{
-    static const QStringList texts = {
-        QStringLiteral("Gri"),  QStringLiteral("Kuq"),  QStringLiteral("Gjelber"),
-        QStringLiteral("Blu"),  QStringLiteral("Ngj1"), QStringLiteral("Ngj2"),
-        QStringLiteral("Ngj3"), QStringLiteral("Ngj4"),
-    };
-    return texts;
-}
-
 std::optional<Int16> SchemeFromText(QStringView text)
 {
     const qsizetype byName = SchemeItemTexts().indexOf(text.toString());

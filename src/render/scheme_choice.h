@@ -2,6 +2,7 @@
 // The scheme selector's eight items, as the renderer names them on its
 // command line: by item text ("Gri" ... "Ngj4") or by index (0..7).
 
+#include "paint/colour_schemes.h"
 #include "window/int16.h"
 
 #include <QList>
@@ -12,9 +13,6 @@
 #include <optional>
 
 namespace cellaro {
-
-// The item texts in selector order; an item's position is its scheme index.
-const QStringList& SchemeItemTexts();
 
 // An item text, matched exactly, or an index 0..7 written in decimal.
 std::optional<Int16> SchemeFromText(QStringView text);

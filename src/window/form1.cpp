@@ -42,9 +42,6 @@ constexpr float kLabelHeight = 195;
 constexpr float kThresholdWidth = 495;
 constexpr float kThresholdHeight = 285;
 
-const char* const kSchemeNames[kSchemeCount] = { "Gri",  "Kuq",  "Gjelber", "Blu",
-                                                 "Ngj1", "Ngj2", "Ngj3",    "Ngj4" };
-
 // Start-up clears this many entries after the nested Show.
 constexpr int kEntriesClearedAtStart = 100;
 
@@ -177,8 +174,8 @@ void Form1::FillSchemeSelector()
     // stands without a current item until the tool sets one.
     const QSignalBlocker quiet(combo1_);
     combo1_->clear();
-    for (const char* name : kSchemeNames)
-        combo1_->addItem(QString::fromLatin1(name));
+    for (const QString& item : SchemeItemTexts())
+        combo1_->addItem(item);
     combo1_->setCurrentIndex(-1);
 }
 
@@ -203,10 +200,7 @@ void Form1::InitWindow()
     FillSchemeSelector();
     combo1_->setCurrentIndex(0); // raises Click: ShowList runs here, nested
 
-    grid.CellWidth = 100;
-    grid.CellHeight = 100;
-    grid.MarginX = 225;
-    grid.MarginY = 225;
+    SetStartUpGeometry(grid);
 
     ControlTwips command(*command1_), list(*text1_), selector(*combo1_), label(*label1_),
         threshold(*text2_);

@@ -27,10 +27,7 @@ const QSize kClientSize(800, 640);
 FormState StartedForm()
 {
     FormState form;
-    form.grid.MarginX = 225;
-    form.grid.MarginY = 225;
-    form.grid.CellWidth = 100;
-    form.grid.CellHeight = 100;
+    SetStartUpGeometry(form.grid);
     return form;
 }
 
