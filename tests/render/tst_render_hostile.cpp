@@ -1,0 +1,189 @@
+// Hostile list files through the real cellaro-render program. A list that
+// cannot be shown gives exactly one line on standard error, a non-zero exit
+// and no output file (an existing one keeps its bytes); a list that is odd
+// but readable is drawn.
+
+#include "entries/list_parser.h"
+#include "render/render_command.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace cellaro;
+
+namespace {
+
+constexpr int kFiveMegabytes = 5 * 1024 * 1024;
+const QByteArray kOldPicture("bytes of an earlier picture");
+
+struct ProgramRun {
+    int exitCode = -1;
+    QList<QByteArray> errorLines;
+};
+
+ProgramRun RunProgram(const QDir& folder, const QStringList& arguments)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
+    program.start(CELLARO_RENDER_PROGRAM, arguments);
+    ProgramRun run;
+    if (!program.waitForFinished(120000) || program.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = program.exitCode();
+    run.errorLines = program.readAllStandardError().split('\n');
+    if (!run.errorLines.isEmpty() && run.errorLines.last().isEmpty())
+        run.errorLines.removeLast();
+    return run;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TstRenderHostile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        folder_.reset(new QTemporaryDir);
+        QVERIFY(folder_->isValid());
+    }
+
+    void hostileList_data();
+    void hostileList();
+    void oddButReadableList_data();
+    void oddButReadableList();
+
+private:
+    QDir folder() const { return QDir(folder_->path()); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+void TstRenderHostile::hostileList_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // must appear in the error line
+    QTest::addColumn<bool>("earlierPicture"); // out.png exists before the run
+
+    const auto overflow = [](int line) { return DescribeShowError({ ShowError::Overflow, line }); };
+    const QString tooMany = DescribeShowError({ ShowError::TooManyEntries, 10001 });
+    const auto row = [](const char* name, const QByteArray& list, const QStringList& options,
+                        int exitCode, const QString& message, bool earlierPicture) {
+        QTest::newRow(name) << list << options << exitCode << message << earlierPicture;
+    };
+    const QStringList none;
+    const QByteArray tenThousandAndOne = QByteArray("x,1\n").repeated(10001);
+
+    row("10001 accepted lines", tenThousandAndOne, none, kExitBadInput, tooMany, false);
+    row("10001 accepted lines over an earlier picture", tenThousandAndOne, none, kExitBadInput, tooMany,
+        true);
+    row("count 40000 on line 3", "a,1\nno comma\nc,40000\n", none, kExitBadInput, overflow(3), false);
+    row("count 32767.5", "x,32767.5\n", none, kExitBadInput, overflow(1), true);
+    row("count 1e309", "x,1e309\n", none, kExitBadInput, overflow(1), false);
+    row("count -32769 let in by threshold -1e309", "x,-32769\n", { "--threshold", "-1e309" },
+        kExitBadInput, overflow(1), false);
+    row("threshold nan reads 0", "x,40000\n", { "--threshold", "nan" }, kExitBadInput, overflow(1),
+        false);
+    row("NUL bytes before an overflow on line 2", QByteArray("a\0,1\nb\0,40000\n", 14), none,
+        kExitBadInput, overflow(2), false);
+    row("invalid UTF-8 and a lone surrogate before an overflow",
+        "\xFF\xFE,1\n\xED\xA0\x80,99999\n", none, kExitBadInput, overflow(2), false);
+    row("byte-order mark then an overflow", "\xEF\xBB\xBFx,40000\n", none, kExitBadInput, overflow(1),
+        false);
+    row("5 MB of accepted lines", QByteArray("x,1\n").repeated(kFiveMegabytes / 4), none,
+        kExitBadInput, tooMany, true);
+    row("unknown scheme 8", "x,1\n", { "--scheme", "8" }, kExitUsage,
+        QStringLiteral("unknown scheme \"8\""), false);
+}
+
+void TstRenderHostile::hostileList()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QFETCH(bool, earlierPicture);
+
+    QVERIFY(WriteFile(folder().filePath("list.txt"), list));
+    if (earlierPicture)
+        QVERIFY(WriteFile(folder().filePath("out.png"), kOldPicture));
+    const QStringList filesBefore = folder().entryList(QDir::Files | QDir::Hidden);
+
+    const ProgramRun run = RunProgram(folder(), QStringList { "--list", "list.txt" } + options
+                                                    + QStringList { "-o", "out.png" });
+
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.errorLines.size(), 1);
+    QVERIFY2(QString::fromUtf8(run.errorLines.first()).contains(message), run.errorLines.first().constData());
+    // No new file, not even a temporary one, and an earlier picture intact.
+    QCOMPARE(folder().entryList(QDir::Files | QDir::Hidden), filesBefore);
+    if (earlierPicture)
+        QCOMPARE(ReadFile(folder().filePath("out.png")), kOldPicture);
+}
+
+// Texts the parser reads without complaint: the picture is written, and a
+// note on standard error says when nothing is drawn.
+void TstRenderHostile::oddButReadableList_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("errorLines");
+
+    const QStringList none;
+    QTest::newRow("empty file") << QByteArray() << none << 1;
+    QTest::newRow("no line feed") << QByteArray("a,40000") << none << 1;
+    // With CR alone the two lines are one: "a,1b,40000" reads count 1.
+    QTest::newRow("CR-only line ends") << QByteArray("a,1\rb,40000\r\n") << none << 0;
+    QTest::newRow("10000 accepted lines") << QByteArray("x,1\n").repeated(10000) << none << 0;
+    QTest::newRow("threshold 1e309 accepts nothing") << QByteArray("x,40000\n")
+                                                     << QStringList { "--threshold", "1e309" } << 1;
+    QTest::newRow("all counts negative") << QByteArray("a,-1\nb,-5\n")
+                                         << QStringList { "--threshold", "-10" } << 1;
+    QTest::newRow("counts summing to 0") << QByteArray("a,5\nb,-5\n")
+                                         << QStringList { "--threshold", "-10" } << 0;
+    QTest::newRow("10000-character label") << QByteArray(10000, 'L') + ",7\n" << none << 0;
+    QTest::newRow("4-byte UTF-8 label") << QByteArray("\xF0\x9F\x98\x80,4\n") << none << 0;
+    QTest::newRow("count -32768 in a palette scheme")
+        << QByteArray("m,1\nc,-32768\n") << QStringList { "--threshold", "-1e9", "--scheme", "Ngj4" } << 0;
+}
+
+void TstRenderHostile::oddButReadableList()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(QStringList, options);
+    QFETCH(int, errorLines);
+
+    QVERIFY(WriteFile(folder().filePath("list.txt"), list));
+    const ProgramRun run = RunProgram(folder(), QStringList { "--list", "list.txt" } + options
+                                                    + QStringList { "-o", "out.png" });
+
+    QCOMPARE(run.exitCode, kExitSuccess);
+    QCOMPARE(run.errorLines.size(), errorLines);
+    QCOMPARE(folder().entryList(QDir::Files | QDir::Hidden), QStringList({ "list.txt", "out.png" }));
+    QVERIFY(ReadFile(folder().filePath("out.png")).startsWith("\x89PNG"));
+}
+
+QTEST_GUILESS_MAIN(TstRenderHostile)
+#include "tst_render_hostile.moc"
