@@ -7,10 +7,10 @@ CELLARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Everything a fresh Debian 12 machine needs to build, test and benchmark.
 CELLARO_PACKAGES=(
   cmake g++ make
-  qt6-base-dev qt6-svg-dev
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   libbenchmark-dev
   fonts-dejavu-core
-  xvfb xdotool x11-apps
+  xvfb xdotool
 )
 
 cellaro_missing_packages() {
@@ -33,8 +33,9 @@ cellaro_ensure_packages() {
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   echo "Installing missing packages: $missing"
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  # With recommends: Qt's platform plugins and Xvfb's helpers come that way.
   # shellcheck disable=SC2086
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
 }
 
 # Configures and builds into build/<name>; extra arguments go to cmake.
