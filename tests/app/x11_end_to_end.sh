@@ -53,6 +53,16 @@ eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
 at() { echo "$((X + $1)),$((Y + $2))"; }
 points=("$(at 100 100)" "$(at 200 200)" "$(at 100 600)" "$(at 20 60)" "$(at 5 5)")
 read_pixels() { "$pixels" "${points[@]}" | paste -sd'|'; }
+# Waits up to 5 s for the points to show $expected; leaves the last reading
+# in $seen.
+wait_for_pixels() {
+  for _ in $(seq 50); do
+    seen=$(read_pixels)
+    [ "$seen" = "$expected" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 before=$(read_pixels) || fail "could not read the screen"
 background=${before##*|}
@@ -62,12 +72,7 @@ blank=$(printf '%s|%s|%s|%s|%s' "$background" "$background" "$background" "$back
 xdotool windowfocus --sync "$window"
 xdotool key alt+s
 expected="175 175 175|0 0 0|255 255 255|0 64 64|$background"
-for _ in $(seq 50); do
-  after=$(read_pixels)
-  [ "$after" = "$expected" ] && break
-  sleep 0.1
-done
-[ "$after" = "$expected" ] || fail "after Alt+S: $after, expected $expected"
+wait_for_pixels || fail "after Alt+S: $seen, expected $expected"
 
 # A release over cell b (x 3000 twips) shows the marker's box.
 xdotool mousemove --window "$window" 200 46 click 1
@@ -85,10 +90,5 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 # b's box runs from pixel (120, 20) to (219, 119); its interior stays.
 points=("$(at 120 60)" "$(at 219 60)" "$(at 170 20)" "$(at 170 119)" "$(at 21 60)")
 expected="0 0 0|0 0 0|0 0 0|0 0 0|175 175 175"
-for _ in $(seq 50); do
-  outline=$(read_pixels)
-  [ "$outline" = "$expected" ] && break
-  sleep 0.1
-done
-[ "$outline" = "$expected" ] || fail "marker outline: $outline, expected $expected"
+wait_for_pixels || fail "marker outline: $seen, expected $expected"
 echo "PASS: window at $X,$Y; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined"

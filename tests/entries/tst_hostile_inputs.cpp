@@ -7,6 +7,7 @@
 // "slots above EntryCount keep their content" are checked against a full
 // table rather than an empty one.
 
+#include "../support/core_test_support.h"
 #include "entries/default_list.h"
 #include "entries/show_list.h"
 #include "paint/grid_painter.h"
@@ -27,17 +28,6 @@ const QString kAcceptAll = QStringLiteral("-1e9");
 // Eight lines whose counts span the 16-bit range: a -32768, b -3, c -1,
 // d 0, e 0 (read as 0.5), f 3, g 16, h 32767.
 const QString kSpanList = QStringLiteral("a,-32768\nb,-3\nc,-1\nd,0\ne,0.5\nf,3\ng,16\nh,32767\n");
-
-FormState ShownDefaultList()
-{
-    FormState form;
-    form.grid.MarginX = 225;
-    form.grid.MarginY = 225;
-    FormSurface nowhere;
-    const QString list = DefaultListText();
-    ShowList(form, ShowInputs { list, u"0", 0 }, nowhere);
-    return form;
-}
 
 QString Lines(const QString& line, int times) { return line.repeated(times); }
 
@@ -238,7 +228,7 @@ void TstHostileInputs::show()
     QFETCH(int, boxes);
     QFETCH(int, prints);
 
-    const FormState before = ShownDefaultList();
+    const FormState before = testing::ShownDefaultList();
     FormState form = before;
     RecordingSurface surface;
     const QString listBefore = list;

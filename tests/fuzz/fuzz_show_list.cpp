@@ -13,6 +13,7 @@
 // Each input runs against a table that already holds the default list, so
 // a rejected Show can be checked to leave every slot as it was.
 
+#include "../support/core_test_support.h"
 #include "entries/default_list.h"
 #include "entries/show_list.h"
 #include "paint/grid_painter.h"
@@ -95,15 +96,7 @@ bool SameTable(const EntryTable& a, const EntryTable& b)
 // The state every input starts from: the default list shown in scheme 0.
 const FormState& StartingState()
 {
-    static const FormState state = [] {
-        FormState form;
-        form.grid.MarginX = 225;
-        form.grid.MarginY = 225;
-        FormSurface nowhere;
-        const QString list = DefaultListText();
-        ShowList(form, ShowInputs { list, u"0", 0 }, nowhere);
-        return form;
-    }();
+    static const FormState state = testing::ShownDefaultList();
     return state;
 }
 

@@ -3,7 +3,9 @@
 // counts, the locale switch the percentage texts depend on, and readable
 // comparisons of recorded drawing operations.
 
+#include "entries/default_list.h"
 #include "entries/list_parser.h"
+#include "entries/show_list.h"
 #include "window/form_state.h"
 #include "window/recording_surface.h"
 
@@ -24,6 +26,16 @@ inline FormState EmptyForm()
     FormState form;
     form.grid.MarginX = kWindowMargin;
     form.grid.MarginY = kWindowMargin;
+    return form;
+}
+
+// The table after Show of the default list at threshold 0 in scheme 0.
+inline FormState ShownDefaultList()
+{
+    FormState form = EmptyForm();
+    FormSurface nowhere;
+    const QString list = DefaultListText();
+    ShowList(form, ShowInputs { list, u"0", 0 }, nowhere);
     return form;
 }
 
