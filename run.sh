@@ -4,5 +4,5 @@
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 cellaro_ensure_packages
-cellaro_build release
+CELLARO_TARGETS=cellaro cellaro_build release
 exec "$CELLARO_ROOT/build/release/src/app/cellaro" "$@"

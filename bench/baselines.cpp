@@ -2,8 +2,8 @@
 
 #include "paint/colour_schemes.h"
 #include "paint/grid_geometry.h"
-#include "window/image_surface.h"
-#include "window/twips.h"
+#include "surface/image_surface.h"
+#include "surface/twips.h"
 
 namespace cellaro::bench {
 

@@ -2,7 +2,7 @@
 // The two floors the measured code is compared against: the least work a
 // parser or a painter of the same input could do.
 
-#include "window/form_state.h"
+#include "paint/form_state.h"
 
 #include <QColor>
 #include <QPainter>

@@ -2,10 +2,10 @@
 // What every benchmark starts from: a window state as start-up leaves it,
 // the window-sized backing image, and the table sizes measured.
 
-#include "entries/show_list.h"
-#include "window/form_state.h"
-#include "window/image_surface.h"
-#include "window/window_defaults.h"
+#include "paint/grid_painter.h"
+#include "paint/start_up.h"
+#include "surface/image_surface.h"
+#include "surface/window_defaults.h"
 
 #include <QSize>
 
@@ -18,14 +18,6 @@ inline QSize WindowClientSize() { return QSize(800, 640); }
 inline ImageSurface WindowSurface()
 {
     return ImageSurface(WindowClientSize(), WindowBackground(), WindowFont());
-}
-
-// Margins and cell size as start-up sets them.
-inline FormState StartedForm()
-{
-    FormState form;
-    SetStartUpGeometry(form.grid);
-    return form;
 }
 
 // The table sizes the painter treats differently: texts and teal outlines

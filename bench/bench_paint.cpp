@@ -14,10 +14,10 @@ namespace {
 
 FormState ShownForm(int entries, Int16 scheme)
 {
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     FormSurface null;
     const QString text = GeneratedList(entries);
-    if (ShowList(form, ShowInputs { text, u"0", scheme }, null))
+    if (ShowList(form, ShowInputs { text, u"0" }, scheme, null))
         qFatal("the benchmark list was rejected");
     return form;
 }
@@ -71,10 +71,10 @@ BENCHMARK(Blit)->Unit(benchmark::kMicrosecond);
 void Show(benchmark::State& state)
 {
     const QString text = GeneratedList(int(state.range(0)));
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     ImageSurface surface = WindowSurface();
     for (auto _ : state)
-        ShowList(form, ShowInputs { text, u"0", 0 }, surface);
+        ShowList(form, ShowInputs { text, u"0" }, 0, surface);
     benchmark::DoNotOptimize(surface.image().constBits());
 }
 BENCHMARK(Show)->CELLARO_TABLE_SIZES;

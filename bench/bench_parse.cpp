@@ -13,10 +13,8 @@ namespace {
 
 void ParseInto(FormState& form, QStringView text, QStringView threshold)
 {
-    ParseOutcome parsed = ParseList(text, ReadThreshold(threshold));
-    if (parsed.error)
+    if (ReadList(form.entries, text, ReadThreshold(threshold)))
         qFatal("the benchmark list was rejected");
-    StoreParsedList(form.entries, std::move(parsed.list));
 }
 
 const QString kThresholdZero = QStringLiteral("0");
@@ -27,7 +25,7 @@ const QString kSplitThresholdText = QString::number(kSplitThreshold);
 void Parse(benchmark::State& state)
 {
     const QString text = GeneratedList(int(state.range(0)));
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     for (auto _ : state) {
         ParseInto(form, text, kThresholdZero);
         benchmark::DoNotOptimize(form.entries.EntryCount);
@@ -41,7 +39,7 @@ void ParseAlternating(benchmark::State& state)
 {
     const QString lists[] = { GeneratedList(int(state.range(0))),
                               GeneratedList(int(state.range(0))).replace(u',', QStringLiteral("x,")) };
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     int turn = 0;
     for (auto _ : state) {
         ParseInto(form, lists[turn], kThresholdZero);
@@ -56,10 +54,10 @@ BENCHMARK(ParseAlternating)->CELLARO_TABLE_SIZES;
 void ShowOnNullSurface(benchmark::State& state)
 {
     const QString text = GeneratedList(int(state.range(0)));
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     FormSurface null;
     for (auto _ : state) {
-        ShowList(form, ShowInputs { text, kThresholdZero, 0 }, null);
+        ShowList(form, ShowInputs { text, kThresholdZero }, 0, null);
         benchmark::DoNotOptimize(form.entries.EntryCount);
     }
 }
@@ -77,7 +75,7 @@ BENCHMARK(BaselineA)->CELLARO_TABLE_SIZES;
 void ParseLines(benchmark::State& state)
 {
     const QString text = TenthAcceptedList(int(state.range(0)));
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     for (auto _ : state) {
         ParseInto(form, text, kSplitThresholdText);
         benchmark::DoNotOptimize(form.entries.EntryCount);
@@ -98,7 +96,7 @@ void Paste(benchmark::State& state)
 {
     const QString text = PasteList(int(state.range(0)), kMaxEntries);
     state.counters["bytes"] = double(text.toUtf8().size());
-    FormState form = StartedForm();
+    FormState form = StartUpFormState();
     for (auto _ : state) {
         ParseInto(form, text, kSplitThresholdText);
         benchmark::DoNotOptimize(form.entries.EntryCount);

@@ -39,10 +39,14 @@ cellaro_ensure_packages() {
 }
 
 # Configures and builds into build/<name>; extra arguments go to cmake.
+# CELLARO_TARGETS, when set, names the targets to build instead of all.
 cellaro_build() {
   local name="$1"; shift
   local dir="$CELLARO_ROOT/build/$name"
+  local targets=()
+  # shellcheck disable=SC2206 # a list of target names
+  [ -z "${CELLARO_TARGETS:-}" ] || targets=(--target ${CELLARO_TARGETS})
   cmake -S "$CELLARO_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory >/dev/null \
-    || cmake --build "$dir" -j1   # again, with the errors in view
+  cmake --build "$dir" "${targets[@]}" -j"$(nproc)" -- --no-print-directory >/dev/null \
+    || cmake --build "$dir" "${targets[@]}" -j1   # again, with the errors in view
 }

@@ -1,7 +1,8 @@
 // Cellaro: one window that turns a list of labelled counts into a colour
 // grid. Closing the window ends the program.
 
-#include "display_check.h"
+#include "app/display_check.h"
+#include "surface/product.h"
 #include "window/form1.h"
 #include "window/identity.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char** argv)
         application = std::make_unique<QApplication>(argc, argv);
     }
     QApplication::setApplicationName(QString::fromUtf8(cellaro::kProductName));
-    QApplication::setApplicationVersion(cellaro::ApplicationVersionText());
+    QApplication::setApplicationVersion(cellaro::VersionText());
     QApplication::setDesktopFileName(QStringLiteral("cellaro"));
     QApplication::setWindowIcon(cellaro::WindowIcon());
 

@@ -3,7 +3,7 @@
 // 1..EntryCount. Index 0 is never written; slots above EntryCount keep
 // whatever an earlier parse left there.
 
-#include "window/int16.h"
+#include "surface/int16.h"
 
 #include <QString>
 
@@ -23,5 +23,9 @@ struct EntryTable {
     Int16 MaxValue = 0;
     std::int32_t TotalValue = 0;
 };
+
+// Whether the table draws a grid: it needs entries and a count above 0. The
+// painter and the mouse-release marker do nothing otherwise.
+inline bool DrawsGrid(const EntryTable& table) { return table.EntryCount > 0 && table.MaxValue > 0; }
 
 } // namespace cellaro

@@ -1,12 +1,29 @@
 #include "entries/list_parser.h"
 
-#include "window/basic_services.h"
+#include "surface/basic_services.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace cellaro {
 
 namespace {
+
+// The accepted lines. Labels are views into the list text being parsed (or,
+// for a line whose label held dropped characters, into a cleaned copy kept
+// here), so the list is stored before that text can change.
+struct ParsedList {
+    std::vector<QStringView> labels;
+    std::vector<QString> cleanedLabels;
+    std::vector<Int16> values;
+    Int16 maxValue = 0;
+    std::int32_t totalValue = 0;
+};
+
+struct ParseOutcome {
+    ParsedList list;
+    std::optional<ShowError> error;
+};
 
 bool IsDroppedCharacter(QChar c) { return c.unicode() <= 13; }
 
@@ -130,6 +147,8 @@ QString DescribeShowError(const ShowError& error)
 
 double ReadThreshold(QStringView thresholdText) { return Val(Trim(thresholdText)); }
 
+namespace {
+
 ParseOutcome ParseList(QStringView listText, double threshold)
 {
     ListReader reader(threshold, listText.size());
@@ -161,8 +180,6 @@ ParseOutcome ParseList(QStringView listText, double threshold)
     return std::move(reader).outcome();
 }
 
-namespace {
-
 // Copies into the slot's own buffer, which a table shown before already
 // holds, so a repeated Show allocates nothing here; a label of the length
 // the slot has needs not even the resize. (data() unshares a slot whose
@@ -175,9 +192,9 @@ void StoreLabel(QString& slot, QStringView label)
         slot.setUnicode(label.data(), label.size());
 }
 
-} // namespace
-
-void StoreParsedList(EntryTable& table, ParsedList&& list)
+// Replaces the table's content from index 1 upwards; slots above the new
+// count keep what they held.
+void StoreParsedList(EntryTable& table, const ParsedList& list)
 {
     const std::size_t count = list.values.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -187,6 +204,16 @@ void StoreParsedList(EntryTable& table, ParsedList&& list)
     table.EntryCount = Int16(count);
     table.MaxValue = list.maxValue;
     table.TotalValue = list.totalValue;
+}
+
+} // namespace
+
+std::optional<ShowError> ReadList(EntryTable& table, QStringView listText, double threshold)
+{
+    const ParseOutcome parsed = ParseList(listText, threshold);
+    if (!parsed.error)
+        StoreParsedList(table, parsed.list);
+    return parsed.error;
 }
 
 } // namespace cellaro

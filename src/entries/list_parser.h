@@ -1,5 +1,5 @@
 #pragma once
-// Reads the list text into accepted entries. A line is "label,count" and is
+// Reads the list text into the entry table. A line is "label,count" and is
 // finished by a line feed; characters with codes 0 to 13 never become part
 // of a line; the label is everything before the first comma and the count
 // is the leading number after it. A line is accepted when it has a comma and
@@ -15,7 +15,6 @@
 #include <QStringView>
 
 #include <optional>
-#include <vector>
 
 namespace cellaro {
 
@@ -27,29 +26,12 @@ struct ShowError {
 
 QString DescribeShowError(const ShowError& error);
 
-// The accepted lines. Labels are views into the list text that was parsed
-// (or, for a line whose label held dropped characters, into a cleaned copy
-// kept here), so the list must be stored before that text changes.
-struct ParsedList {
-    std::vector<QStringView> labels;
-    std::vector<QString> cleanedLabels;
-    std::vector<Int16> values;
-    Int16 maxValue = 0;
-    std::int32_t totalValue = 0;
-};
-
-struct ParseOutcome {
-    ParsedList list;
-    std::optional<ShowError> error;
-};
-
 // The threshold box's text as the parser reads it: Val(Trim(text)).
 double ReadThreshold(QStringView thresholdText);
 
-ParseOutcome ParseList(QStringView listText, double threshold);
-
-// Replaces the table's content from index 1 upwards; slots above the new
-// count keep what they held.
-void StoreParsedList(EntryTable& table, ParsedList&& list);
+// Parses the whole list and, only when every accepted line can be stored,
+// replaces the table's content from index 1 upwards (slots above the new
+// count keep what they held). A rejected list leaves the table untouched.
+std::optional<ShowError> ReadList(EntryTable& table, QStringView listText, double threshold);
 
 } // namespace cellaro

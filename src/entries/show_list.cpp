@@ -1,18 +1,15 @@
 #include "entries/show_list.h"
 
-#include "paint/grid_painter.h"
-
 namespace cellaro {
 
-std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, FormSurface& surface)
+std::optional<ShowError> ShowList(EntryTable& table, const ShowInputs& inputs, FormSurface& surface,
+                                  const GridPainter& paintGrid)
 {
-    ParseOutcome parsed = ParseList(inputs.listText, ReadThreshold(inputs.thresholdText));
-    if (parsed.error)
-        return parsed.error;
-    StoreParsedList(form.entries, std::move(parsed.list));
-    if (form.entries.EntryCount > 0) {
+    if (auto error = ReadList(table, inputs.listText, ReadThreshold(inputs.thresholdText)))
+        return error;
+    if (table.EntryCount > 0) {
         surface.Cls();
-        PaintGrid(form, inputs.scheme, surface);
+        paintGrid(surface);
     }
     return std::nullopt;
 }

@@ -1,14 +1,15 @@
 #pragma once
 // The Show action: rebuilds the entry table from the list text and the
 // threshold and, when at least one entry was accepted, clears the surface
-// and paints the grid at once.
+// and runs the grid painter at once.
 
+#include "entries/entry_table.h"
 #include "entries/list_parser.h"
-#include "window/form_state.h"
-#include "window/form_surface.h"
+#include "surface/form_surface.h"
 
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 namespace cellaro {
@@ -16,11 +17,14 @@ namespace cellaro {
 struct ShowInputs {
     QStringView listText;      // the list box's text
     QStringView thresholdText; // the threshold box's text
-    Int16 scheme = 0;          // the scheme selector's index
 };
+
+// Draws the grid of the table Show has just rebuilt onto the surface.
+using GridPainter = std::function<void(FormSurface& surface)>;
 
 // A list that cannot be stored is rejected whole: the table and the surface
 // stay exactly as they were, and the error names the line.
-std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, FormSurface& surface);
+std::optional<ShowError> ShowList(EntryTable& table, const ShowInputs& inputs, FormSurface& surface,
+                                  const GridPainter& paintGrid);
 
 } // namespace cellaro

@@ -1,25 +1,20 @@
 #include "paint/colour_schemes.h"
 
+#include <algorithm>
+
 namespace cellaro {
 
 namespace {
 
 struct Rgb {
-    Int16 red, green, blue;
+    int red, green, blue;
 };
 
-constexpr std::array<Rgb, 17> kSeventeenColours { {
-    { 255, 0, 0 },   { 255, 64, 0 },  { 255, 128, 0 }, { 255, 191, 0 }, { 255, 255, 0 },
-    { 191, 255, 0 }, { 128, 255, 0 }, { 64, 255, 0 },  { 0, 255, 0 },   { 0, 255, 64 },
-    { 0, 255, 128 }, { 0, 255, 191 }, { 0, 255, 255 }, { 0, 191, 255 }, { 0, 128, 255 },
-    { 0, 64, 255 },  { 0, 0, 255 },
-} };
-
-void SetEntry(Palette& palette, int k, int red, int green, int blue)
+void SetEntry(Palette& palette, int k, Rgb c)
 {
-    palette.PaletteRed[k] = Int16(red);
-    palette.PaletteGreen[k] = Int16(green);
-    palette.PaletteBlue[k] = Int16(blue);
+    palette.PaletteRed[k] = Int16(c.red);
+    palette.PaletteGreen[k] = Int16(c.green);
+    palette.PaletteBlue[k] = Int16(c.blue);
 }
 
 // One ramp: t runs from `from` to `to` (both included) in `step`; for each t
@@ -27,70 +22,105 @@ void SetEntry(Palette& palette, int k, int red, int green, int blue)
 template <typename ColourOfStep>
 void Ramp(Palette& palette, int& entry, int from, int to, int step, ColourOfStep colourOf)
 {
-    for (int t = from; step > 0 ? t <= to : t >= to; t += step) {
-        ++entry;
-        const Rgb c = colourOf(t);
-        SetEntry(palette, entry, c.red, c.green, c.blue);
-    }
+    for (int t = from; step > 0 ? t <= to : t >= to; t += step)
+        SetEntry(palette, ++entry, colourOf(t));
 }
 
-Rgb Of(int red, int green, int blue) { return Rgb { Int16(red), Int16(green), Int16(blue) }; }
+// Red, yellow, green, cyan and blue, with the components 64, 128 and 191
+// between them.
+void WriteSeventeenColours(Palette& palette)
+{
+    constexpr std::array<Rgb, 17> kColours { {
+        { 255, 0, 0 },   { 255, 64, 0 },  { 255, 128, 0 }, { 255, 191, 0 }, { 255, 255, 0 },
+        { 191, 255, 0 }, { 128, 255, 0 }, { 64, 255, 0 },  { 0, 255, 0 },   { 0, 255, 64 },
+        { 0, 255, 128 }, { 0, 255, 191 }, { 0, 255, 255 }, { 0, 191, 255 }, { 0, 128, 255 },
+        { 0, 64, 255 },  { 0, 0, 255 },
+    } };
+    for (int k = 1; k <= int(kColours.size()); ++k)
+        SetEntry(palette, k, kColours[std::size_t(k - 1)]);
+}
 
-void WriteSchemeFive(Palette& palette)
+// Red, yellow, green, cyan, blue in steps of 10: 101 entries.
+void WriteHundredAndOneColours(Palette& palette)
 {
     int entry = 0;
-    Ramp(palette, entry, 0, 250, 10, [](int t) { return Of(255, t, 0); });
-    Ramp(palette, entry, 245, 5, -10, [](int t) { return Of(t, 255, 0); });
-    Ramp(palette, entry, 10, 250, 10, [](int t) { return Of(0, 255, t); });
-    Ramp(palette, entry, 245, 5, -10, [](int t) { return Of(0, t, 255); });
+    Ramp(palette, entry, 0, 250, 10, [](int t) { return Rgb { 255, t, 0 }; });
+    Ramp(palette, entry, 245, 5, -10, [](int t) { return Rgb { t, 255, 0 }; });
+    Ramp(palette, entry, 10, 250, 10, [](int t) { return Rgb { 0, 255, t }; });
+    Ramp(palette, entry, 245, 5, -10, [](int t) { return Rgb { 0, t, 255 }; });
 }
 
-// Schemes 6 and 7: red to yellow in steps of `redStep` up to `lastRedT`,
-// then yellow towards white in steps of 2, with entry 255 set to cream as
-// the colour of a zero count.
+// Red to yellow in steps of `redStep` up to `lastRedT`, then yellow towards
+// white in steps of 2, with entry 255 set to cream as the colour of a zero
+// count.
 void WriteRedYellowCream(Palette& palette, int redStep, int lastRedT)
 {
     int entry = 0;
-    Ramp(palette, entry, 0, lastRedT, redStep, [](int t) { return Of(255, t, 0); });
-    Ramp(palette, entry, 0, 254, 2, [](int t) { return Of(255, 255, t); });
-    SetEntry(palette, 255, 255, 255, 220);
+    Ramp(palette, entry, 0, lastRedT, redStep, [](int t) { return Rgb { 255, t, 0 }; });
+    Ramp(palette, entry, 0, 254, 2, [](int t) { return Rgb { 255, 255, t }; });
+    SetEntry(palette, 255, Rgb { 255, 255, 220 });
+}
+
+// Shades run from 0 (the hottest colour) to 255 (white).
+constexpr Int16 kShadeLevels = 255;
+// What PaletteLevels starts at: the levels of an index no scheme has.
+constexpr Int16 kUnknownSchemeLevels = 100;
+
+constexpr ColourScheme Shade(std::u16string_view name, Colour (*colour)(long long))
+{
+    return ColourScheme { name, SchemeKind::Shade, kShadeLevels, colour, nullptr };
+}
+
+constexpr ColourScheme PaletteScheme(std::u16string_view name, Int16 levels, void (*write)(Palette&))
+{
+    return ColourScheme { name, SchemeKind::Palette, levels, nullptr, write };
+}
+
+// Every scheme needs its name and the function its kind draws with: a
+// scheme added to the count without its entry does not compile.
+constexpr bool Complete(const ColourScheme& scheme)
+{
+    return !scheme.name.empty() && scheme.levels > 0
+        && (scheme.kind == SchemeKind::Shade ? scheme.shadeColour != nullptr
+                                             : scheme.writePalette != nullptr);
 }
 
 } // namespace
 
-const QStringList& SchemeItemTexts()
+constexpr std::array<ColourScheme, kSchemeCount> kColourSchemes { {
+    Shade(u"Gri", [](long long s) { return RGB(s, s, s); }),
+    Shade(u"Kuq", [](long long s) { return RGB(255, s, s); }),
+    Shade(u"Gjelber", [](long long s) { return RGB(s, 255, s); }),
+    Shade(u"Blu", [](long long s) { return RGB(s, s, 255); }),
+    PaletteScheme(u"Ngj1", 16, WriteSeventeenColours),
+    PaletteScheme(u"Ngj2", 100, WriteHundredAndOneColours),
+    PaletteScheme(u"Ngj3", 254, [](Palette& p) { WriteRedYellowCream(p, 2, 254); }),
+    PaletteScheme(u"Ngj4", 254, [](Palette& p) { WriteRedYellowCream(p, 1, 255); }),
+} };
+static_assert(std::all_of(kColourSchemes.begin(), kColourSchemes.end(), Complete),
+              "every colour scheme needs a name, levels and its drawing function");
+
+const ColourScheme* SchemeAt(int index)
 {
-    static const QStringList texts = {
-        QStringLiteral("Gri"),  QStringLiteral("Kuq"),  QStringLiteral("Gjelber"),
-        QStringLiteral("Blu"),  QStringLiteral("Ngj1"), QStringLiteral("Ngj2"),
-        QStringLiteral("Ngj3"), QStringLiteral("Ngj4"),
-    };
-    return texts;
+    return index >= 0 && index < kSchemeCount ? &kColourSchemes[std::size_t(index)] : nullptr;
+}
+
+QStringList SchemeNames()
+{
+    QStringList names;
+    for (const ColourScheme& scheme : kColourSchemes)
+        names.append(QString::fromUtf16(scheme.name.data(), qsizetype(scheme.name.size())));
+    return names;
 }
 
 Int16 PrepareScheme(Palette& palette, Int16 scheme)
 {
-    if (scheme < 4)
-        return 255;
-    switch (scheme) {
-    case 4:
-        for (int k = 1; k <= int(kSeventeenColours.size()); ++k) {
-            const Rgb& c = kSeventeenColours[std::size_t(k - 1)];
-            SetEntry(palette, k, c.red, c.green, c.blue);
-        }
-        return 16;
-    case 5:
-        WriteSchemeFive(palette);
-        return 100;
-    case 6:
-        WriteRedYellowCream(palette, 2, 254);
-        return 254;
-    case 7:
-        WriteRedYellowCream(palette, 1, 255);
-        return 254;
-    default:
-        return 100;
-    }
+    const ColourScheme* known = SchemeAt(scheme);
+    if (!known) // below 0: the selector without an item, which counts as shades
+        return scheme < 0 ? kShadeLevels : kUnknownSchemeLevels;
+    if (known->kind == SchemeKind::Palette)
+        known->writePalette(palette);
+    return known->levels;
 }
 
 LevelRatio LevelOf(Int16 paletteLevels, Int16 maxValue, Int16 count)
@@ -127,16 +157,10 @@ std::optional<Colour> CellFillColor(const Palette& palette, Int16 paletteLevels,
     if (scheme < 0)
         return std::nullopt;
     const LevelRatio ratio = LevelOf(paletteLevels, maxValue, count);
-    if (scheme < 4) {
-        // RGB takes anything above 255 as 255, however large the shade.
-        const long long s = ShadeOf(ratio);
-        switch (scheme) {
-        case 0: return RGB(s, s, s);
-        case 1: return RGB(255, s, s);
-        case 2: return RGB(s, 255, s);
-        default: return RGB(s, s, 255);
-        }
-    }
+    const ColourScheme* known = SchemeAt(scheme);
+    // RGB takes anything above 255 as 255, however large the shade.
+    if (known && known->kind == SchemeKind::Shade)
+        return known->shadeColour(ShadeOf(ratio));
     return palette.entry(PaletteIndexOf(ratio));
 }
 

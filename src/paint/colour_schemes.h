@@ -1,22 +1,23 @@
 #pragma once
 // The eight colour schemes that turn a count into a cell's fill colour.
-// Schemes 0 to 3 compute a shade; schemes 4 to 7 look the colour up in a
-// palette that each painter run writes afresh. The palette is never cleared,
-// so an entry a scheme does not write keeps what an earlier scheme put there
-// (only negative counts reach such entries).
+// Shade schemes compute a shade from the count and build the colour from
+// it; palette schemes look the colour up in a palette that each painter run
+// writes afresh. The palette is never cleared, so an entry a scheme does not
+// write keeps what an earlier scheme put there (only negative counts reach
+// such entries).
 
-#include "window/colour.h"
-#include "window/int16.h"
+#include "surface/colour.h"
+#include "surface/int16.h"
 
 #include <QStringList>
 
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace cellaro {
 
 inline constexpr int kPaletteSlots = 1001; // entries 0..1000
-inline constexpr int kSchemeCount = 8;
 
 struct Palette {
     std::array<Int16, kPaletteSlots> PaletteRed {};
@@ -26,12 +27,33 @@ struct Palette {
     Colour entry(int k) const { return RGB(PaletteRed[k], PaletteGreen[k], PaletteBlue[k]); }
 };
 
-// The scheme selector's items in order; an item's position is its scheme
-// index.
-const QStringList& SchemeItemTexts();
+enum class SchemeKind { Shade, Palette };
 
-// Writes the scheme's palette entries (schemes 4 to 7) and returns
-// PaletteLevels, the number of steps between the hottest and coldest colour.
+// One scheme of the selector. A shade scheme has `shadeColour`, a palette
+// scheme `writePalette`; `levels` is the number of steps between the
+// hottest colour (count = MaxValue) and the coldest (count = 0).
+struct ColourScheme {
+    std::u16string_view name; // the selector's item text
+    SchemeKind kind;
+    Int16 levels;
+    Colour (*shadeColour)(long long shade);
+    void (*writePalette)(Palette& palette);
+};
+
+inline constexpr int kSchemeCount = 8;
+
+// The schemes in the selector's order: a scheme's position is its index.
+extern const std::array<ColourScheme, kSchemeCount> kColourSchemes;
+
+// The scheme at `index`, or none outside 0..kSchemeCount - 1.
+const ColourScheme* SchemeAt(int index);
+
+// The selector's items, and the same names joined by ", " for messages.
+QStringList SchemeNames();
+
+// Writes the scheme's palette entries (palette schemes) and returns
+// PaletteLevels. An index below 0 (the selector without an item) counts as
+// a shade scheme.
 Int16 PrepareScheme(Palette& palette, Int16 scheme);
 
 // The fill colour of a cell with `count`, or none for a scheme below 0.
@@ -47,10 +69,10 @@ struct LevelRatio {
 };
 LevelRatio LevelOf(Int16 paletteLevels, Int16 maxValue, Int16 count);
 
-// The shade of schemes 0 to 3: the ratio rounded to nearest, ties to even.
+// The shade of the shade schemes: the ratio rounded to nearest, ties to even.
 long long ShadeOf(const LevelRatio& ratio);
 
-// The palette index of schemes 4 to 7: floor of the ratio plus 1, kept
+// The palette index of the palette schemes: floor of the ratio plus 1, kept
 // within the palette (entry 1000 serves for anything beyond it).
 int PaletteIndexOf(const LevelRatio& ratio);
 

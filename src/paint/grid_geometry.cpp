@@ -1,19 +1,30 @@
 #include "paint/grid_geometry.h"
 
-#include "window/basic_services.h"
-#include "window/twips.h"
+#include "surface/basic_services.h"
+#include "surface/twips.h"
 
 namespace cellaro {
 
 namespace {
 
-// 15 * size and 15 * (size + 4) are 16-bit products; with cells of at most
-// 600 pixels they stay far inside the range.
-long long PitchTwips(Int16 cellSize) { return (long long)kTwipsPerPixel * cellSize; }
-
+// 15 * (size + 4), where a box ends: one pixel before the next cell's box.
 long long BoxEndTwips(Int16 cellSize) { return (long long)kTwipsPerPixel * (cellSize + 4); }
 
+// The cell origin, formed exactly in integers before it is handed on in
+// single precision.
+struct ExactOrigin {
+    long long x, y;
+};
+
+ExactOrigin OriginOf(const GridGeometry& grid, int column, int row)
+{
+    return ExactOrigin { grid.MarginX + (column - 1) * CellPitchTwips(grid.CellWidth),
+                         grid.MarginY + (row - 1) * CellPitchTwips(grid.CellHeight) };
+}
+
 } // namespace
+
+long long CellPitchTwips(Int16 cellSize) { return (long long)kTwipsPerPixel * cellSize; }
 
 double GridSideFor(int entryCount) { return Int(Sqr(double(entryCount - 1))) + 1; }
 
@@ -31,17 +42,16 @@ void SetCellSizeFor(GridGeometry& grid, int entryCount)
 
 TwipPoint CellOrigin(const GridGeometry& grid, int column, int row)
 {
-    return TwipPoint { float(grid.MarginX + (column - 1) * PitchTwips(grid.CellWidth)),
-                       float(grid.MarginY + (row - 1) * PitchTwips(grid.CellHeight)) };
+    const ExactOrigin origin = OriginOf(grid, column, row);
+    return TwipPoint { float(origin.x), float(origin.y) };
 }
 
 CellBox CellBoxAt(const GridGeometry& grid, int column, int row)
 {
-    const long long x0 = grid.MarginX + (column - 1) * PitchTwips(grid.CellWidth);
-    const long long y0 = grid.MarginY + (row - 1) * PitchTwips(grid.CellHeight);
-    return CellBox { { float(x0 + kBoxInset), float(y0 + kBoxInset) },
-                     { float(x0 + BoxEndTwips(grid.CellWidth)),
-                       float(y0 + BoxEndTwips(grid.CellHeight)) } };
+    const ExactOrigin origin = OriginOf(grid, column, row);
+    return CellBox { { float(origin.x + kBoxInset), float(origin.y + kBoxInset) },
+                     { float(origin.x + BoxEndTwips(grid.CellWidth)),
+                       float(origin.y + BoxEndTwips(grid.CellHeight)) } };
 }
 
 } // namespace cellaro

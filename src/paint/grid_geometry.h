@@ -3,7 +3,7 @@
 // into twips by 15; the margins are twips. The painter and the mouse-release
 // marker share these rules.
 
-#include "window/int16.h"
+#include "surface/int16.h"
 
 namespace cellaro {
 
@@ -21,18 +21,10 @@ struct GridGeometry {
     Int16 MarginY = 0;    // twips
 };
 
-// What the window sets at start-up: 100-pixel cells, 225 twips from the
-// left and top edges. The margins keep these values for the window's life.
-inline constexpr Int16 kStartUpCellPixels = 100;
-inline constexpr Int16 kStartUpMarginTwips = 225;
-
-inline void SetStartUpGeometry(GridGeometry& grid)
-{
-    grid.CellWidth = kStartUpCellPixels;
-    grid.CellHeight = kStartUpCellPixels;
-    grid.MarginX = kStartUpMarginTwips;
-    grid.MarginY = kStartUpMarginTwips;
-}
+// The distance in twips from one cell to the next: 15 * the cell size in
+// pixels, a 16-bit product that cells of at most 600 pixels keep far inside
+// its range.
+long long CellPitchTwips(Int16 cellSize);
 
 // Cells per grid row: the smallest integer whose square holds the entries.
 double GridSideFor(int entryCount);

@@ -1,8 +1,8 @@
 #include "paint/grid_painter.h"
 
 #include "paint/header_letters.h"
-#include "window/basic_services.h"
-#include "window/twips.h"
+#include "surface/basic_services.h"
+#include "surface/twips.h"
 
 namespace cellaro {
 
@@ -54,7 +54,7 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
 {
     const EntryTable& table = form.entries;
     GridGeometry& grid = form.grid;
-    if (table.EntryCount <= 0 || table.MaxValue <= 0)
+    if (!DrawsGrid(table))
         return;
 
     SetCellSizeFor(grid, table.EntryCount);
@@ -84,6 +84,13 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
         if (withTexts)
             PaintCellTexts(table, o, CellOrigin(grid, column, row), surface);
     }
+}
+
+std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, Int16 scheme,
+                                  FormSurface& surface)
+{
+    return ShowList(form.entries, inputs, surface,
+                    [&form, scheme](FormSurface& drawn) { PaintGrid(form, scheme, drawn); });
 }
 
 } // namespace cellaro

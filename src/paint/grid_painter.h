@@ -4,8 +4,9 @@
 // the 36 header letters around a 36 x 36 table. Never clears the surface;
 // draws over what is there.
 
-#include "window/form_state.h"
-#include "window/form_surface.h"
+#include "entries/show_list.h"
+#include "paint/form_state.h"
+#include "surface/form_surface.h"
 
 namespace cellaro {
 
@@ -19,6 +20,11 @@ inline constexpr Colour kNumberColour = RGB(255, 128, 0);
 inline constexpr Colour kHeaderColour = 0;
 
 void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface);
+
+// Show on the window's state: the table rebuilt from the inputs and, when it
+// accepted entries, the surface cleared and the grid painted in `scheme`.
+std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, Int16 scheme,
+                                  FormSurface& surface);
 
 // The percentage text of a count: its share of the total with two decimals
 // in the user's locale, followed by "%".

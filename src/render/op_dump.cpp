@@ -1,18 +1,10 @@
 #include "render/op_dump.h"
 
-#include <charconv>
+#include "surface/basic_services.h"
 
 namespace cellaro {
 
 namespace {
-
-// The shortest text that reads back as the same single-precision number.
-QString Twips(float value)
-{
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return QString::fromLatin1(digits, result.ptr - digits);
-}
 
 QString FillStyleName(BoxFill style)
 {
@@ -60,15 +52,15 @@ QString DumpOp(const DrawOp& op)
         return QStringLiteral("Cls");
     case DrawOp::Box:
         return QStringLiteral("Box %1 %2 %3 %4 outline %5 fill %6 %7")
-            .arg(Twips(op.x1), Twips(op.y1), Twips(op.x2), Twips(op.y2), HexColour(op.colour),
-                 HexColour(op.fill), FillStyleName(op.fillStyle));
+            .arg(ShortestText(op.x1), ShortestText(op.y1), ShortestText(op.x2), ShortestText(op.y2),
+                 HexColour(op.colour), HexColour(op.fill), FillStyleName(op.fillStyle));
     case DrawOp::Print:
         return QStringLiteral("Print %1 %2 %3 %4")
-            .arg(Twips(op.x1), Twips(op.y1), HexColour(op.colour), QuotedText(op.text));
+            .arg(ShortestText(op.x1), ShortestText(op.y1), HexColour(op.colour), QuotedText(op.text));
     case DrawOp::SetCurrentX:
-        return QStringLiteral("CurrentX %1").arg(Twips(op.x1));
+        return QStringLiteral("CurrentX %1").arg(ShortestText(op.x1));
     case DrawOp::SetCurrentY:
-        return QStringLiteral("CurrentY %1").arg(Twips(op.y1));
+        return QStringLiteral("CurrentY %1").arg(ShortestText(op.y1));
     case DrawOp::SetForeColor:
         return QStringLiteral("ForeColor %1").arg(HexColour(op.colour));
     case DrawOp::SetFillColor:

@@ -9,7 +9,7 @@
 //   Print 330 330 #FFFF00 "a"
 
 #include "entries/entry_table.h"
-#include "window/recording_surface.h"
+#include "surface/recording_surface.h"
 
 #include <QList>
 #include <QString>

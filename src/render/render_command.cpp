@@ -2,6 +2,7 @@
 
 #include "entries/default_list.h"
 #include "render/rendered_output.h"
+#include "surface/product.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -109,7 +110,7 @@ int RunRenderCommand(const QStringList& arguments, CommandStreams& streams)
         return kExitSuccess;
     }
     if (std::holds_alternative<VersionRequest>(parsed)) {
-        streams.output->write((VersionText() + u'\n').toUtf8());
+        streams.output->write((ProductVersionLine() + u'\n').toUtf8());
         return kExitSuccess;
     }
     return Render(std::get<RenderRequest>(parsed).options, streams);

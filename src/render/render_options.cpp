@@ -17,10 +17,14 @@ const QCommandLineOption kListOption(QStringLiteral("list"),
 const QCommandLineOption kThresholdOption(QStringLiteral("threshold"),
     QStringLiteral("The minimum count, read as the threshold box reads it. Default: \"0\"."),
     QStringLiteral("TEXT"), QStringLiteral("0"));
+// The schemes as the command line names them: "Gri, Kuq, ..." and "0..7".
+QString SchemeNamesText() { return SchemeNames().join(u", "); }
+QString SchemeIndexRange() { return QStringLiteral("0..%1").arg(kSchemeCount - 1); }
+
 const QCommandLineOption kSchemeOption(QStringLiteral("scheme"),
-    QStringLiteral("The colour scheme: Gri, Kuq, Gjelber, Blu, Ngj1, Ngj2, Ngj3, Ngj4 "
-                   "or its index 0..7. Default: Gri."),
-    QStringLiteral("NAME|INDEX"), QStringLiteral("Gri"));
+    QStringLiteral("The colour scheme: %1 or its index %2. Default: %3.")
+        .arg(SchemeNamesText(), SchemeIndexRange(), SchemeNames().front()),
+    QStringLiteral("NAME|INDEX"), SchemeNames().front());
 const QCommandLineOption kSchemesBeforeOption(QStringLiteral("schemes-before"),
     QStringLiteral("Comma-separated schemes shown before, in order, so the palette holds "
                    "what they wrote."),
@@ -97,8 +101,8 @@ std::optional<UsageError> ReadSchemes(const QCommandLineParser& parser, RenderOp
     const QString schemeText = parser.value(kSchemeOption);
     const std::optional<Int16> scheme = SchemeFromText(schemeText);
     if (!scheme)
-        return Usage(QStringLiteral("unknown scheme \"%1\": use one of %2 or 0..7")
-                         .arg(schemeText, SchemeItemTexts().join(u", ")));
+        return Usage(QStringLiteral("unknown scheme \"%1\": use one of %2 or %3")
+                         .arg(schemeText, SchemeNamesText(), SchemeIndexRange()));
     options.scheme = *scheme;
 
     const QString beforeText = parser.value(kSchemesBeforeOption);
@@ -120,13 +124,6 @@ QString HelpText(const QCommandLineParser& parser)
 }
 
 } // namespace
-
-QString VersionText()
-{
-    return QStringLiteral("Cellaro %1.%2")
-        .arg(CELLARO_VERSION_MAJOR)
-        .arg(CELLARO_VERSION_MINOR, 2, 10, QLatin1Char('0'));
-}
 
 ParsedArguments ParseRenderArguments(const QStringList& arguments)
 {

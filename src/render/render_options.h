@@ -2,7 +2,7 @@
 // The renderer's command line: which list, threshold and schemes to show,
 // and where the picture goes. Parsing only; nothing is read or written here.
 
-#include "window/int16.h"
+#include "surface/int16.h"
 
 #include <QList>
 #include <QString>
@@ -43,8 +43,5 @@ using ParsedArguments = std::variant<RenderRequest, HelpRequest, VersionRequest,
 
 // `arguments` starts with the program name, as QCoreApplication::arguments().
 ParsedArguments ParseRenderArguments(const QStringList& arguments);
-
-// "Cellaro 1.00".
-QString VersionText();
 
 } // namespace cellaro

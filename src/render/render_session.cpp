@@ -1,21 +1,14 @@
 #include "render/render_session.h"
 
-#include "entries/show_list.h"
+#include "paint/grid_painter.h"
 
 namespace cellaro {
-
-std::unique_ptr<FormState> StartupFormState()
-{
-    auto form = std::make_unique<FormState>();
-    SetStartUpGeometry(form->grid);
-    return form;
-}
 
 std::optional<ShowError> ReplayShows(FormState& form, const SessionInputs& inputs,
                                      FormSurface& picture)
 {
     const auto show = [&](Int16 scheme, FormSurface& surface) {
-        return ShowList(form, ShowInputs { inputs.listText, inputs.thresholdText, scheme }, surface);
+        return ShowList(form, ShowInputs { inputs.listText, inputs.thresholdText }, scheme, surface);
     };
     // The earlier pictures go nowhere. The painter sets every drawing setting
     // before it uses it, so the final picture needs none of theirs.
@@ -25,7 +18,5 @@ std::optional<ShowError> ReplayShows(FormState& form, const SessionInputs& input
             return error;
     return show(inputs.scheme, picture);
 }
-
-bool DrawsGrid(const EntryTable& table) { return table.EntryCount > 0 && table.MaxValue > 0; }
 
 } // namespace cellaro

@@ -4,21 +4,18 @@
 // the final Show, whose picture is the one kept.
 
 #include "entries/list_parser.h"
-#include "window/form_state.h"
-#include "window/form_surface.h"
+#include "paint/form_state.h"
+#include "paint/start_up.h"
+#include "surface/form_surface.h"
 
 #include <QList>
 #include <QSize>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
 namespace cellaro {
 
-// The window's drawing area left of its controls: 9585 twips square, from
-// the left edge to where the Show button starts.
-inline constexpr int kPictureTwips = 9585;
 inline const QSize kPictureTwipsSize(kPictureTwips, kPictureTwips);
 
 struct SessionInputs {
@@ -28,19 +25,10 @@ struct SessionInputs {
     QList<Int16> schemesBefore;
 };
 
-// The window's state right after start-up: cells of 100 pixels, margins of
-// 225 twips, an untouched (all black) palette. The table start-up leaves
-// behind draws nothing and the next Show replaces it, so it starts empty.
-std::unique_ptr<FormState> StartupFormState();
-
 // Shows the list once for every earlier scheme, drawing on nothing, then
 // once more with the final scheme on `picture`. Stops at the first Show that
 // rejects the list.
 std::optional<ShowError> ReplayShows(FormState& form, const SessionInputs& inputs,
                                      FormSurface& picture);
-
-// Whether a Show with this table drew a grid; when not, the picture is the
-// empty surface.
-bool DrawsGrid(const EntryTable& table);
 
 } // namespace cellaro

@@ -2,10 +2,10 @@
 
 #include "render/op_dump.h"
 #include "render/svg_surface.h"
-#include "window/image_surface.h"
-#include "window/recording_surface.h"
-#include "window/twips.h"
-#include "window/window_defaults.h"
+#include "surface/image_surface.h"
+#include "surface/recording_surface.h"
+#include "surface/twips.h"
+#include "surface/window_defaults.h"
 
 #include <QBuffer>
 
@@ -37,7 +37,8 @@ RenderedOutput RenderSvg(const SessionInputs& inputs)
     QBuffer buffer(&output.bytes);
     buffer.open(QIODevice::WriteOnly);
     SvgSurface surface(&buffer, kPictureTwipsSize, WindowBackground(), WindowFont());
-    output.show = Replay(inputs, *StartupFormState(), surface);
+    FormState form = StartUpFormState();
+    output.show = Replay(inputs, form, surface);
     surface.finish();
     if (output.show.error)
         output.bytes.clear();
@@ -51,7 +52,8 @@ RenderedImage RenderImage(const SessionInputs& inputs)
     const QSize pixels(TwipsToPixels(kPictureTwips), TwipsToPixels(kPictureTwips));
     ImageSurface surface(pixels, WindowBackground(), WindowFont());
     RenderedImage rendered;
-    rendered.show = Replay(inputs, *StartupFormState(), surface);
+    FormState form = StartUpFormState();
+    rendered.show = Replay(inputs, form, surface);
     rendered.image = surface.image();
     return rendered;
 }
@@ -70,11 +72,11 @@ RenderedOutput RenderPicture(const SessionInputs& inputs, PictureFormat format)
 RenderedOutput RenderDump(const SessionInputs& inputs)
 {
     RecordingSurface surface;
-    const std::unique_ptr<FormState> form = StartupFormState();
-    RenderedOutput output { Replay(inputs, *form, surface), {} };
+    FormState form = StartUpFormState();
+    RenderedOutput output { Replay(inputs, form, surface), {} };
     if (output.show.error)
         return output;
-    QStringList lines = DumpEntryTable(form->entries);
+    QStringList lines = DumpEntryTable(form.entries);
     lines += DumpOps(surface.ops());
     output.bytes = (lines.join(u'\n') + u'\n').toUtf8();
     return output;

@@ -4,13 +4,13 @@ namespace cellaro {
 
 std::optional<Int16> SchemeFromText(QStringView text)
 {
-    const qsizetype byName = SchemeItemTexts().indexOf(text.toString());
+    const qsizetype byName = SchemeNames().indexOf(text.toString());
     if (byName >= 0)
         return Int16(byName);
     // Exactly one digit: "07", "+1" or " 3" are not item indexes.
     if (text.size() == 1) {
         const int index = text[0].unicode() - u'0';
-        if (index >= 0 && index < SchemeItemTexts().size())
+        if (SchemeAt(index))
             return Int16(index);
     }
     return std::nullopt;

@@ -3,7 +3,7 @@
 // command line: by item text ("Gri" ... "Ngj4") or by index (0..7).
 
 #include "paint/colour_schemes.h"
-#include "window/int16.h"
+#include "surface/int16.h"
 
 #include <QList>
 #include <QString>

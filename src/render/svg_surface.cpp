@@ -1,7 +1,8 @@
 #include "render/svg_surface.h"
 
-#include "window/image_surface.h"
-#include "window/twips.h"
+#include "surface/image_surface.h"
+#include "surface/product.h"
+#include "surface/twips.h"
 
 #include <QFontMetricsF>
 #include <QPen>
@@ -41,7 +42,7 @@ SvgSurface::SvgSurface(QIODevice* output, QSize twips, QColor background, QFont 
     generator_.setResolution(kTwipsPerInch);
     generator_.setSize(twips);
     generator_.setViewBox(area_);
-    generator_.setTitle(QStringLiteral("Cellaro"));
+    generator_.setTitle(QString::fromUtf8(kProductName));
     generator_.setDescription(QStringLiteral("Colour grid"));
     painter_.begin(&generator_);
     painter_.setFont(font);

@@ -4,7 +4,7 @@
 // <text> at exactly the twips the painter handed over; the picture's
 // physical size is that of the same area in pixels at 96 dpi.
 
-#include "window/form_surface.h"
+#include "surface/form_surface.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 #include "window/control_twips.h"
 
 #include "window/form_geometry.h"
-#include "window/twips.h"
+#include "surface/twips.h"
 
 #include <QWidget>
 

@@ -1,23 +1,22 @@
 #include "window/form1.h"
 
 #include "entries/default_list.h"
-#include "entries/show_list.h"
 #include "paint/grid_painter.h"
+#include "paint/mark_cell.h"
+#include "paint/start_up.h"
+#include "surface/int16.h"
+#include "surface/product.h"
+#include "surface/twips.h"
 #include "window/control_twips.h"
+#include "window/drawing_area.h"
 #include "window/form_geometry.h"
 #include "window/identity.h"
-#include "window/int16.h"
 #include "window/list_box_text.h"
-#include "window/mark_cell.h"
-#include "window/twips.h"
-#include "window/window_defaults.h"
 
 #include <QComboBox>
-#include <QExposeEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -42,9 +41,6 @@ constexpr float kLabelHeight = 195;
 constexpr float kThresholdWidth = 495;
 constexpr float kThresholdHeight = 285;
 
-// Start-up clears this many entries after the nested Show.
-constexpr int kEntriesClearedAtStart = 100;
-
 // A 16-bit result of the start-up layout arithmetic. An overflow is a
 // run-time error that ends the program; with the stored constants the
 // largest value formed is 10050.
@@ -59,6 +55,12 @@ Int16 Checked16(long long value)
 Int16 Sum16(long long a, long long b) { return Checked16(a + b); }
 Int16 Product16(long long a, long long b) { return Checked16(a * b); }
 
+// The start-up grid's span in twips, CellSize * 6 * 15, in that order.
+Int16 GridSpan16(Int16 cellPixels)
+{
+    return Product16(Product16(cellPixels, kStartUpGridSide), kTwipsPerPixel);
+}
+
 // The shift state of a key or mouse event: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState(Qt::KeyboardModifiers modifiers)
 {
@@ -69,28 +71,15 @@ int ShiftState(Qt::KeyboardModifiers modifiers)
 constexpr int kKeyCodeA = 65;
 constexpr int kCtrlOnly = 2;
 
-// The logical pixels the window system asks to repaint.
-QRegion ExposedRegion(const QExposeEvent* event)
-{
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED // Qt would rather have a paint event; we need the region first
-    return event->region();
-    QT_WARNING_POP
-}
-
 } // namespace
 
 Form1::Form1(FormServices services, QWidget* parent)
     : QWidget(parent)
     , services_(std::move(services))
-    , backing_(std::make_unique<ImageSurface>(QSize(1, 1), WindowBackground(), WindowFont(),
-                                              devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption());
     setWindowIcon(WindowIcon());
-    // paintEvent covers the whole client area with the screen image.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     CreateControls();
     WireEvents();
 }
@@ -99,6 +88,9 @@ Form1::~Form1() = default;
 
 void Form1::CreateControls()
 {
+    // Created first, so every control stands in front of it.
+    drawingArea_ = new DrawingArea(this);
+
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -147,6 +139,12 @@ void Form1::WireEvents()
     // Enter is left to the list box, which inserts a new line.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, command1_, &QPushButton::click);
+    connect(drawingArea_, &DrawingArea::mouseReleased, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y) {
+                MarkCellAction(button, ShiftState(modifiers), x, y);
+            });
+    drawingArea_->setRepaint([this](FormSurface& surface) { PaintGridAction(surface); });
+    connect(drawingArea_, &DrawingArea::painted, this, &Form1::surfacePainted);
 }
 
 void Form1::setVisible(bool visible)
@@ -164,7 +162,6 @@ void Form1::Load()
     // The native window exists from here on, so the platform can report the
     // frame (where it knows it before showing) when the window is sized.
     winId();
-    windowHandle()->installEventFilter(this);
     InitWindow();
 }
 
@@ -174,7 +171,7 @@ void Form1::FillSchemeSelector()
     // stands without a current item until the tool sets one.
     const QSignalBlocker quiet(combo1_);
     combo1_->clear();
-    for (const QString& item : SchemeItemTexts())
+    for (const QString& item : SchemeNames())
         combo1_->addItem(item);
     combo1_->setCurrentIndex(-1);
 }
@@ -204,9 +201,8 @@ void Form1::InitWindow()
 
     ControlTwips command(*command1_), list(*text1_), selector(*combo1_), label(*label1_),
         threshold(*text2_);
-    command.SetTop(75);
-    command.SetLeft(Sum16(Sum16(Product16(Product16(grid.CellWidth, 6), 15), 135),
-                          Product16(2, grid.MarginX)));
+    command.SetTop(kButtonRowTop);
+    command.SetLeft(Sum16(Sum16(GridSpan16(grid.CellWidth), kGridToControls), Product16(2, grid.MarginX)));
     list.SetLeft(command.Left());
     list.SetTop(command.Top() + command.Height());
     selector.SetTop(command.Top());
@@ -216,11 +212,11 @@ void Form1::InitWindow()
     threshold.SetTop(command.Top());
     threshold.SetLeft(label.Left() + label.Width());
 
-    SetOuterHeight(Sum16(Product16(Product16(grid.CellHeight, 6), 15), 1050));
+    SetOuterHeight(Sum16(GridSpan16(grid.CellHeight), kWindowHeightBeyondGrid));
     const float listWidth = list.Width();
-    SetOuterWidth(float(Sum16(Product16(Product16(grid.CellWidth, 6), 15), 390)) + listWidth
+    SetOuterWidth(float(Sum16(GridSpan16(grid.CellWidth), kWindowWidthBeyondGrid)) + listWidth
                   + float(grid.MarginX));
-    list.SetHeight(Height() - list.Top() - 600);
+    list.SetHeight(Height() - list.Top() - kListBoxBottomGap);
 
     const QSizeF screenTwips = ScreenTwips();
     WindowTwips window(*this);
@@ -228,7 +224,7 @@ void Form1::InitWindow()
     window.SetTop(CentredPosition(float(screenTwips.height()), Height()));
 
     table.MaxValue = 0;
-    for (int i = 1; i <= kEntriesClearedAtStart; ++i) {
+    for (int i = 1; i <= kEntriesClearedAtStartUp; ++i) {
         table.EntryNames[std::size_t(i)].clear();
         table.EntryValues[std::size_t(i)] = 0;
     }
@@ -286,48 +282,6 @@ int Form1::SelLength() const
 
 Int16 Form1::SchemeIndex() const { return Int16(combo1_->currentIndex()); }
 
-FormSurface& Form1::Surface()
-{
-    EnsureBackingCoversClient();
-    return *backing_;
-}
-
-// The images only grow, so nothing drawn is cut off by a window that
-// shrinks and grows again; they follow the screen's pixel ratio.
-void Form1::EnsureBackingCoversClient()
-{
-    const qreal ratio = devicePixelRatioF();
-    const QSize current = backing_->logicalSize();
-    const QSize wanted = current.expandedTo(size());
-    if (wanted == current && backing_->image().devicePixelRatio() == ratio && !screen_.isNull())
-        return;
-    backing_->Resize(wanted, ratio);
-    QImage screen(backing_->image().size(), QImage::Format_RGB32);
-    screen.setDevicePixelRatio(ratio);
-    screen.fill(backing_->background());
-    QPainter copy(&screen);
-    copy.drawImage(QPoint(0, 0), screen_);
-    copy.end();
-    screen_ = std::move(screen);
-    repaintRegion_ = QRegion(rect());
-}
-
-void Form1::RepaintRequested(const QRegion& region)
-{
-    repaintRegion_ += region;
-    update(region);
-}
-
-void Form1::ShowOnScreen(const QRegion& region)
-{
-    EnsureBackingCoversClient();
-    QPainter copy(&screen_);
-    copy.setClipRegion(region);
-    copy.drawImage(QPoint(0, 0), backing_->image());
-    copy.end();
-    update(region);
-}
-
 void Form1::ShowMessage(const QString& text)
 {
     services_.messageBox(this, MessageBoxRequest { QString::fromUtf8(kProductName), text });
@@ -337,26 +291,29 @@ void Form1::ShowListAction()
 {
     const QString listText = ListText();
     const QString thresholdText = text2_->text();
-    const ShowInputs inputs { listText, thresholdText, SchemeIndex() };
-    const auto error = ShowList(state_, inputs, Surface());
+    const auto error = ShowList(state_, ShowInputs { listText, thresholdText }, SchemeIndex(),
+                                drawingArea_->surface());
     // Show clears the surface and draws only when it accepted entries.
     if (!error && state_.entries.EntryCount > 0)
-        ShowOnScreen(QRegion(QRect(QPoint(0, 0), backing_->logicalSize())));
+        drawingArea_->showAllDrawn();
     if (error)
         ShowMessage(DescribeShowError(*error));
     emit listShown();
 }
 
-void Form1::PaintGridAction() { PaintGrid(state_, SchemeIndex(), Surface()); }
+void Form1::PaintGridAction(FormSurface& surface) { PaintGrid(state_, SchemeIndex(), surface); }
+
+const QImage& Form1::backingImage() const { return drawingArea_->screenImage(); }
 
 void Form1::MarkCellAction(Qt::MouseButton button, int shift, float x, float y)
 {
     (void)button, (void)shift; // the marker looks at the position only
-    const auto box = MarkCell(state_, x, y, Surface(), [this](const QString& text) { ShowMessage(text); });
+    const auto box = MarkCell(state_, x, y, drawingArea_->surface(),
+                              [this](const QString& text) { ShowMessage(text); });
     if (box) {
         const QRect pixels(QPoint(TwipsToPixels(box->first.x), TwipsToPixels(box->first.y)),
                            QPoint(TwipsToPixels(box->second.x), TwipsToPixels(box->second.y)));
-        ShowOnScreen(QRegion(pixels));
+        drawingArea_->showDrawn(QRegion(pixels));
     }
 }
 
@@ -392,8 +349,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == text1_)
         return HandleListBoxKey(event);
-    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed())
-        RepaintRequested(ExposedRegion(static_cast<QExposeEvent*>(event)));
     return QWidget::eventFilter(watched, event);
 }
 
@@ -405,62 +360,11 @@ bool Form1::event(QEvent* event)
     return handled;
 }
 
-void Form1::showEvent(QShowEvent* event)
-{
-    // A window coming onto the screen shows nothing of what was drawn while
-    // it was hidden; its first paint runs the grid painter.
-    EnsureBackingCoversClient();
-    backing_->Cls();
-    screen_.fill(backing_->background());
-    repaintRegion_ = QRegion(rect());
-    QWidget::showEvent(event);
-}
-
+// The drawing area covers the whole client area, behind the controls.
 void Form1::resizeEvent(QResizeEvent* event)
 {
-    EnsureBackingCoversClient();
-    repaintRegion_ = QRegion(rect());
+    drawingArea_->resize(size());
     QWidget::resizeEvent(event);
-}
-
-void Form1::paintEvent(QPaintEvent* event)
-{
-    (void)event;
-    EnsureBackingCoversClient();
-    if (!repaintRegion_.isEmpty()) {
-        const QRegion region = std::exchange(repaintRegion_, QRegion());
-        PaintGridAction();
-        ShowOnScreen(region);
-    }
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), screen_);
-    painter.end();
-    emit surfacePainted();
-}
-
-bool Form1::OverControl(QPointF position) const { return childAt(position.toPoint()) != nullptr; }
-
-// Presses that reach the window over a control come from the label, which
-// passes its mouse events on; they are not the surface's.
-void Form1::mousePressEvent(QMouseEvent* event)
-{
-    pressBeganOnSurface_ = !OverControl(event->position());
-    QWidget::mousePressEvent(event);
-}
-
-// A release belongs to whatever the button was pressed on: a press on the
-// surface ends on the surface wherever the pointer is released.
-void Form1::mouseReleaseEvent(QMouseEvent* event)
-{
-    const QPointF position = event->position();
-    const bool onSurface = pressBeganOnSurface_.value_or(!OverControl(position));
-    pressBeganOnSurface_.reset();
-    if (!onSurface) {
-        event->ignore();
-        return;
-    }
-    MarkCellAction(event->button(), ShiftState(event->modifiers()),
-                   float(PixelsToTwips(position.x())), float(PixelsToTwips(position.y())));
 }
 
 } // namespace cellaro

@@ -1,30 +1,21 @@
 #pragma once
 // The Cellaro window: the list box, the Show button, the scheme selector,
 // the ">=" label and the threshold box in a column on the right, and the
-// colour grid drawn straight onto the window's surface on the left.
+// drawing area with the colour grid behind them on the left.
 //
-// The window owns all state (entry table, palette, cell size, margins). Its
-// drawing surface is an image: Show, the marker and repaints draw into it at
-// once, what they drew is copied into the screen image, and paintEvent only
-// puts the screen image on the screen. Like a surface that keeps nothing,
-// the window loses what was drawn while it was hidden, and a repaint the
-// window system asks for (first show, expose, uncover, resize) runs the grid
-// painter over the current picture and shows the result in the asked-for
-// region only, as a clipped repaint would.
+// The window owns all state (entry table, palette, cell size, margins) and
+// wires the controls' events to the tool's actions; the drawing area holds
+// the surface the actions draw on.
 
-#include "window/form_state.h"
-#include "window/image_surface.h"
+#include "paint/form_state.h"
 #include "window/message_box_seam.h"
 
 #include <QImage>
 #include <QMargins>
-#include <QRegion>
 #include <QSize>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
-#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -33,6 +24,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace cellaro {
+
+class DrawingArea;
+class FormSurface;
 
 struct FormServices {
     // Shows every message box of the window.
@@ -68,7 +62,7 @@ public:
     const FormState& state() const { return state_; }
     // What the window's drawing area shows, one image pixel per device
     // pixel, at the screen's device pixel ratio.
-    const QImage& backingImage() const { return screen_; }
+    const QImage& backingImage() const;
 
     QPlainTextEdit* Text1() const { return text1_; }
     QPushButton* Command1() const { return command1_; }
@@ -80,7 +74,7 @@ public:
     // events and handlers.
     void InitWindow();
     void ShowListAction();
-    void PaintGridAction();
+    void PaintGridAction(FormSurface& surface);
     void MarkCellAction(Qt::MouseButton button, int shift, float x, float y);
     void SelectAllList(int keyCode, int shift);
 
@@ -93,43 +87,23 @@ signals:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void CreateControls();
     void WireEvents();
     void FillSchemeSelector();
     Int16 SchemeIndex() const;
-    FormSurface& Surface();
-    void EnsureBackingCoversClient();
-    void RepaintRequested(const QRegion& region);
-    void ShowOnScreen(const QRegion& region);
     void SetOuterWidth(float twips);
     void SetOuterHeight(float twips);
     void ApplyOuterSizeToFrame();
     QSizeF ScreenTwips() const;
     void ShowMessage(const QString& text);
     bool HandleListBoxKey(QEvent* event);
-    bool OverControl(QPointF position) const;
 
     FormServices services_;
     FormState state_;
-    // The surface the tool draws on.
-    std::unique_ptr<ImageSurface> backing_;
-    // What the window shows: the surface's pixels as far as they were drawn
-    // by the tool or repainted on the window system's request.
-    QImage screen_;
-    // Logical pixels the window system asked to repaint that have not been
-    // repainted yet; the next paint event runs the grid painter for them.
-    QRegion repaintRegion_;
     bool loaded_ = false;
-    // Whether the last button press began on the surface (not over a
-    // control); a release belongs to the surface or control pressed.
-    std::optional<bool> pressBeganOnSurface_;
 
     // The outer size InitWindow asked for, kept so it can be applied again
     // when the platform reports the frame only after the window is shown.
@@ -138,6 +112,7 @@ private:
     QSize clientSizeSet_;
     QMargins frameApplied_;
 
+    DrawingArea* drawingArea_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
     QPushButton* command1_ = nullptr;
     QComboBox* combo1_ = nullptr;

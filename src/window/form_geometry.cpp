@@ -1,6 +1,6 @@
 #include "window/form_geometry.h"
 
-#include "window/twips.h"
+#include "surface/twips.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #include "window/identity.h"
 
+#include "surface/product.h"
+
 #include <QPixmap>
 
 #include "window/cellaro.xpm"
@@ -15,16 +17,6 @@ const char* const kPublisherNotice = "\u00a9 the Cellaro developers";
 QString WindowCaption()
 {
     return QString::fromUtf8(kProductName) + QStringLiteral(" - ") + QString::fromUtf8(kPublisherNotice);
-}
-
-QString VersionText(int major, int minor)
-{
-    return QStringLiteral("%1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
-}
-
-QString ApplicationVersionText()
-{
-    return VersionText(CELLARO_VERSION_MAJOR, CELLARO_VERSION_MINOR);
 }
 
 QIcon WindowIcon() { return QIcon(QPixmap(cellaro_xpm)); }

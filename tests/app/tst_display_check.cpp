@@ -1,6 +1,6 @@
 // The one line the program prints when it has no display to open on.
 
-#include "../../src/app/display_check.h"
+#include "app/display_check.h"
 
 #include <QTest>
 

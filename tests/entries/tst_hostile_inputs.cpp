@@ -7,11 +7,11 @@
 // "slots above EntryCount keep their content" are checked against a full
 // table rather than an empty one.
 
-#include "../support/core_test_support.h"
+#include "support/core_test_support.h"
 #include "entries/default_list.h"
 #include "entries/show_list.h"
 #include "paint/grid_painter.h"
-#include "window/recording_surface.h"
+#include "surface/recording_surface.h"
 
 #include <QTest>
 
@@ -71,7 +71,7 @@ QStringList PrintedInColour(const RecordingSurface& surface, Colour colour)
 
 } // namespace
 
-class TstHostileInputs : public QObject {
+class TestHostileInputs : public QObject {
     Q_OBJECT
 
 private slots:
@@ -81,7 +81,7 @@ private slots:
     void extremeColours();
 };
 
-void TstHostileInputs::show_data()
+void TestHostileInputs::show_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("threshold");
@@ -215,7 +215,7 @@ void TstHostileInputs::show_data()
              0);
 }
 
-void TstHostileInputs::show()
+void TestHostileInputs::show()
 {
     QFETCH(QString, list);
     QFETCH(QString, threshold);
@@ -232,7 +232,7 @@ void TstHostileInputs::show()
     FormState form = before;
     RecordingSurface surface;
     const QString listBefore = list;
-    const std::optional<ShowError> outcome = ShowList(form, ShowInputs { list, threshold, 0 }, surface);
+    const std::optional<ShowError> outcome = ShowList(form, ShowInputs { list, threshold }, 0, surface);
     QCOMPARE(list, listBefore);
 
     if (error != kNoError) {
@@ -275,7 +275,7 @@ void TstHostileInputs::show()
 // schemes, a palette index beyond 1000 takes entry 1000, an unknown scheme
 // index of 8 or more reads the palette with 100 levels, and a negative one
 // leaves the surface's fill colour as it was.
-void TstHostileInputs::extremeColours_data()
+void TestHostileInputs::extremeColours_data()
 {
     QTest::addColumn<int>("scheme");
     QTest::addColumn<int>("maxValue");
@@ -304,7 +304,7 @@ void TstHostileInputs::extremeColours_data()
     QTest::newRow("scheme -32768 keeps the fill colour") << -32768 << 32767 << 32767 << surfaceFill;
 }
 
-void TstHostileInputs::extremeColours()
+void TestHostileInputs::extremeColours()
 {
     QFETCH(int, scheme);
     QFETCH(int, maxValue);
@@ -324,7 +324,7 @@ void TstHostileInputs::extremeColours()
     surface.clearLog();
     const QString list = QStringLiteral("max,%1\ncell,%2\n").arg(maxValue).arg(count);
     const std::optional<ShowError> outcome
-        = ShowList(form, ShowInputs { list, kAcceptAll, Int16(scheme) }, surface);
+        = ShowList(form, ShowInputs { list, kAcceptAll }, Int16(scheme), surface);
 
     QVERIFY(!outcome.has_value());
     QCOMPARE(int(form.entries.MaxValue), maxValue);
@@ -333,5 +333,5 @@ void TstHostileInputs::extremeColours()
     QCOMPARE(boxes[1].fill, fill);
 }
 
-QTEST_GUILESS_MAIN(TstHostileInputs)
+QTEST_GUILESS_MAIN(TestHostileInputs)
 #include "tst_hostile_inputs.moc"

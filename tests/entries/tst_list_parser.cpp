@@ -3,7 +3,7 @@
 // box, and the rejection of a list that cannot be stored, which must leave
 // the table and the surface exactly as they were.
 
-#include "../support/core_test_support.h"
+#include "support/core_test_support.h"
 
 #include "entries/default_list.h"
 #include "entries/show_list.h"
@@ -20,13 +20,13 @@ namespace {
 
 // The state a Show leaves: the table and what was drawn.
 struct ShowRun {
-    FormState form = EmptyForm();
+    FormState form = StartUpFormState();
     RecordingSurface surface;
     std::optional<ShowError> error;
 
     void show(const QString& listText, const QString& thresholdText, Int16 scheme = 0)
     {
-        error = ShowList(form, ShowInputs { listText, thresholdText, scheme }, surface);
+        error = ShowList(form, ShowInputs { listText, thresholdText }, scheme, surface);
     }
 };
 

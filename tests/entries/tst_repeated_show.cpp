@@ -14,9 +14,7 @@ namespace {
 
 void Parse(EntryTable& table, const QString& list, const QString& threshold)
 {
-    ParseOutcome parsed = ParseList(list, ReadThreshold(threshold));
-    QVERIFY(!parsed.error);
-    StoreParsedList(table, std::move(parsed.list));
+    QVERIFY(!ReadList(table, list, ReadThreshold(threshold)));
 }
 
 QStringList LabelsInSlots(const EntryTable& table, int slotCount)
@@ -63,7 +61,7 @@ QList<int> Rising(int lines)
 
 } // namespace
 
-class RepeatedShow : public QObject {
+class TestRepeatedShow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -75,7 +73,7 @@ private slots:
 // Each row: a first list, a second list read into the same table with
 // threshold 0, the labels of the slots afterwards (slots above the new
 // count keep the first list's labels) and the counts of the second list.
-void RepeatedShow::secondParseReadsItsOwnLines_data()
+void TestRepeatedShow::secondParseReadsItsOwnLines_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -109,7 +107,7 @@ void RepeatedShow::secondParseReadsItsOwnLines_data()
         << "q,1\n" << TabbedList(3000) << TabbedLabels(3000) << Rising(3000);
 }
 
-void RepeatedShow::secondParseReadsItsOwnLines()
+void TestRepeatedShow::secondParseReadsItsOwnLines()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
@@ -125,16 +123,17 @@ void RepeatedShow::secondParseReadsItsOwnLines()
 
 // A label handed out before a Show keeps its text, however the next Show
 // rewrites the slot (here with a label of the same length).
-void RepeatedShow::labelCopiesSurviveTheNextShow()
+void TestRepeatedShow::labelCopiesSurviveTheNextShow()
 {
-    FormState form;
+    EntryTable table;
     FormSurface nowhere;
-    QVERIFY(!ShowList(form, ShowInputs { u"old,3\n", u"0", 0 }, nowhere));
-    const QString copy = form.entries.EntryNames[1];
-    QVERIFY(!ShowList(form, ShowInputs { u"new,4\n", u"0", 0 }, nowhere));
+    const GridPainter paintNothing = [](FormSurface&) {};
+    QVERIFY(!ShowList(table, ShowInputs { u"old,3\n", u"0" }, nowhere, paintNothing));
+    const QString copy = table.EntryNames[1];
+    QVERIFY(!ShowList(table, ShowInputs { u"new,4\n", u"0" }, nowhere, paintNothing));
     QCOMPARE(copy, QStringLiteral("old"));
-    QCOMPARE(form.entries.EntryNames[1], QStringLiteral("new"));
+    QCOMPARE(table.EntryNames[1], QStringLiteral("new"));
 }
 
-QTEST_GUILESS_MAIN(RepeatedShow)
+QTEST_GUILESS_MAIN(TestRepeatedShow)
 #include "tst_repeated_show.moc"

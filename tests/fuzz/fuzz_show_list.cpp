@@ -13,11 +13,11 @@
 // Each input runs against a table that already holds the default list, so
 // a rejected Show can be checked to leave every slot as it was.
 
-#include "../support/core_test_support.h"
+#include "support/core_test_support.h"
 #include "entries/default_list.h"
 #include "entries/show_list.h"
 #include "paint/grid_painter.h"
-#include "window/recording_surface.h"
+#include "surface/recording_surface.h"
 
 #include <QString>
 
@@ -196,7 +196,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static FormState form = before;
     RecordingSurface surface;
     const std::optional<ShowError> error
-        = ShowList(form, ShowInputs { input.list, input.threshold, input.scheme }, surface);
+        = ShowList(form, ShowInputs { input.list, input.threshold }, input.scheme, surface);
     if (error) {
         CheckRejected(before, form, surface, *error);
     } else {

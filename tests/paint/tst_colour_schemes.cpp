@@ -2,7 +2,7 @@
 // index of a count, the end colours for every maximum, ties, and the
 // negative counts that reach past a scheme's own entries.
 
-#include "../support/core_test_support.h"
+#include "support/core_test_support.h"
 
 #include "paint/colour_schemes.h"
 

@@ -3,7 +3,7 @@
 // outline colours, texts and header letters by table size, the percentage
 // texts in several locales, and the tables that draw nothing.
 
-#include "../support/core_test_support.h"
+#include "support/core_test_support.h"
 
 #include "entries/default_list.h"
 #include "paint/grid_painter.h"

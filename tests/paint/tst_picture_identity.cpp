@@ -7,10 +7,11 @@
 
 #include "entries/show_list.h"
 #include "paint/grid_painter.h"
-#include "window/image_surface.h"
-#include "window/recording_surface.h"
-#include "window/twips.h"
-#include "window/window_defaults.h"
+#include "paint/start_up.h"
+#include "surface/image_surface.h"
+#include "surface/recording_surface.h"
+#include "surface/twips.h"
+#include "surface/window_defaults.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -23,13 +24,6 @@ using namespace cellaro;
 namespace {
 
 const QSize kClientSize(800, 640);
-
-FormState StartedForm()
-{
-    FormState form;
-    SetStartUpGeometry(form.grid);
-    return form;
-}
 
 // `entries` lines "w<i>,<count>" with counts scattered over 0..499, shifted
 // by `offset` (a negative offset lets negative counts in).
@@ -114,7 +108,7 @@ QString Difference(const QImage& actual, const QImage& expected)
 
 } // namespace
 
-class PictureIdentity : public QObject {
+class TestPictureIdentity : public QObject {
     Q_OBJECT
 
 private slots:
@@ -125,7 +119,7 @@ private slots:
 
 // Each row: a list, a threshold, the schemes shown one after the other, and
 // how many Paint events redraw the last picture without clearing it.
-void PictureIdentity::showsMatchPlainDrawing_data()
+void TestPictureIdentity::showsMatchPlainDrawing_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("threshold");
@@ -162,21 +156,21 @@ void PictureIdentity::showsMatchPlainDrawing_data()
         << QStringLiteral("p,5\nq,-5\n") << "-10" << QList<int> { 0 } << 0;
 }
 
-void PictureIdentity::showsMatchPlainDrawing()
+void TestPictureIdentity::showsMatchPlainDrawing()
 {
     QFETCH(QString, list);
     QFETCH(QString, threshold);
     QFETCH(QList<int>, schemes);
     QFETCH(int, repaints);
 
-    FormState recordedForm = StartedForm();
-    FormState drawnForm = StartedForm();
+    FormState recordedForm = StartUpFormState();
+    FormState drawnForm = StartUpFormState();
     RecordingSurface recording;
     ImageSurface image(kClientSize, WindowBackground(), WindowFont());
     for (int scheme : schemes) {
-        const ShowInputs inputs { list, threshold, Int16(scheme) };
-        QVERIFY(!ShowList(recordedForm, inputs, recording));
-        QVERIFY(!ShowList(drawnForm, inputs, image));
+        const ShowInputs inputs { list, threshold };
+        QVERIFY(!ShowList(recordedForm, inputs, Int16(scheme), recording));
+        QVERIFY(!ShowList(drawnForm, inputs, Int16(scheme), image));
     }
     for (int i = 0; i < repaints; ++i) {
         PaintGrid(recordedForm, Int16(schemes.last()), recording);
@@ -190,21 +184,21 @@ void PictureIdentity::showsMatchPlainDrawing()
 
 // Twelve Shows of different 121-entry lists print far more distinct texts
 // than any one picture holds; the last picture must still be exact.
-void PictureIdentity::manyDifferentTextsMatchPlainDrawing()
+void TestPictureIdentity::manyDifferentTextsMatchPlainDrawing()
 {
-    FormState recordedForm = StartedForm();
-    FormState drawnForm = StartedForm();
+    FormState recordedForm = StartUpFormState();
+    FormState drawnForm = StartUpFormState();
     RecordingSurface recording;
     ImageSurface image(kClientSize, WindowBackground(), WindowFont());
     for (int offset = 0; offset < 12; ++offset) {
         const QString list = ListOf(121, 1000 * offset);
-        const ShowInputs inputs { list, u"0", Int16(offset % 8) };
-        QVERIFY(!ShowList(recordedForm, inputs, recording));
-        QVERIFY(!ShowList(drawnForm, inputs, image));
+        const ShowInputs inputs { list, u"0" };
+        QVERIFY(!ShowList(recordedForm, inputs, Int16(offset % 8), recording));
+        QVERIFY(!ShowList(drawnForm, inputs, Int16(offset % 8), image));
         const QString difference = Difference(image.image(), ReferencePicture(recording.ops()));
         QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("Show %1: %2").arg(offset).arg(difference)));
     }
 }
 
-QTEST_MAIN(PictureIdentity)
+QTEST_MAIN(TestPictureIdentity)
 #include "tst_picture_identity.moc"

@@ -2,7 +2,8 @@
 // Show, one a line, exactly as the recording surface saw them.
 
 #include "entries/default_list.h"
-#include "entries/show_list.h"
+#include "paint/grid_painter.h"
+#include "paint/start_up.h"
 #include "render/op_dump.h"
 #include "render/rendered_output.h"
 
@@ -64,7 +65,7 @@ DrawOp PrintOp(float x, float y, Colour colour, const QString& text)
 
 } // namespace
 
-class TstOpDump : public QObject {
+class TestOpDump : public QObject {
     Q_OBJECT
 
 private slots:
@@ -189,13 +190,12 @@ private slots:
         QFETCH(int, scheme);
         QFETCH(QList<Int16>, before);
 
-        FormState form;
-        form.grid = GridGeometry { 100, 100, 225, 225 };
+        FormState form = StartUpFormState();
         FormSurface earlier;
         for (Int16 s : before)
-            QVERIFY(!ShowList(form, ShowInputs { list, threshold, s }, earlier));
+            QVERIFY(!ShowList(form, ShowInputs { list, threshold }, s, earlier));
         RecordingSurface surface;
-        QVERIFY(!ShowList(form, ShowInputs { list, threshold, Int16(scheme) }, surface));
+        QVERIFY(!ShowList(form, ShowInputs { list, threshold }, Int16(scheme), surface));
 
         const QStringList lines = DumpLines(Inputs(list, threshold, Int16(scheme), before));
         const int tableLines = 3 + form.entries.EntryCount;
@@ -241,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstOpDump)
+QTEST_GUILESS_MAIN(TestOpDump)
 #include "tst_op_dump.moc"

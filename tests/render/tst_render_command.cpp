@@ -2,7 +2,7 @@
 // the picture it writes. Most cases run in-process; a few run the program.
 
 #include "render/render_command.h"
-#include "window/window_defaults.h"
+#include "surface/window_defaults.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -65,7 +65,7 @@ QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xF
 
 } // namespace
 
-class TstRenderCommand : public QObject {
+class TestRenderCommand : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder_;
@@ -289,5 +289,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstRenderCommand)
+QTEST_MAIN(TestRenderCommand)
 #include "tst_render_command.moc"

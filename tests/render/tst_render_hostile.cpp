@@ -58,7 +58,7 @@ QByteArray ReadFile(const QString& path)
 
 } // namespace
 
-class TstRenderHostile : public QObject {
+class TestRenderHostile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -79,7 +79,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
 };
 
-void TstRenderHostile::hostileList_data()
+void TestRenderHostile::hostileList_data()
 {
     QTest::addColumn<QByteArray>("list");
     QTest::addColumn<QStringList>("options");
@@ -118,7 +118,7 @@ void TstRenderHostile::hostileList_data()
         QStringLiteral("unknown scheme \"8\""), false);
 }
 
-void TstRenderHostile::hostileList()
+void TestRenderHostile::hostileList()
 {
     QFETCH(QByteArray, list);
     QFETCH(QStringList, options);
@@ -145,7 +145,7 @@ void TstRenderHostile::hostileList()
 
 // Texts the parser reads without complaint: the picture is written, and a
 // note on standard error says when nothing is drawn.
-void TstRenderHostile::oddButReadableList_data()
+void TestRenderHostile::oddButReadableList_data()
 {
     QTest::addColumn<QByteArray>("list");
     QTest::addColumn<QStringList>("options");
@@ -169,7 +169,7 @@ void TstRenderHostile::oddButReadableList_data()
         << QByteArray("m,1\nc,-32768\n") << QStringList { "--threshold", "-1e9", "--scheme", "Ngj4" } << 0;
 }
 
-void TstRenderHostile::oddButReadableList()
+void TestRenderHostile::oddButReadableList()
 {
     QFETCH(QByteArray, list);
     QFETCH(QStringList, options);
@@ -185,5 +185,5 @@ void TstRenderHostile::oddButReadableList()
     QVERIFY(ReadFile(folder().filePath("out.png")).startsWith("\x89PNG"));
 }
 
-QTEST_GUILESS_MAIN(TstRenderHostile)
+QTEST_GUILESS_MAIN(TestRenderHostile)
 #include "tst_render_hostile.moc"

@@ -2,9 +2,10 @@
 // its picture equals the window's backing image over the drawing area,
 // pixel for pixel, both in-process and from the real program.
 
+#include "support/window_fixture.h"
+
 #include "render/rendered_output.h"
 #include "render/scheme_choice.h"
-#include "window/form1.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -16,6 +17,7 @@
 #include <QTest>
 
 using namespace cellaro;
+using namespace cellaro::testing;
 
 namespace {
 
@@ -49,7 +51,7 @@ QImage RenderedByProgram(const QString& listText, const QString& threshold, cons
 
 } // namespace
 
-class TstRenderMatchesWindow : public QObject {
+class TestRenderMatchesWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -84,21 +86,18 @@ private slots:
         QFETCH(QString, threshold);
         QFETCH(QStringList, schemes);
 
-        QStringList messages;
-        FormServices services;
-        services.messageBox = [&](QWidget*, const MessageBoxRequest& box) { messages.append(box.text); };
-        Form1 form(services);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        WindowFixture session;
+        QVERIFY(session.Show());
+        Form1& form = *session.form;
         if (!list.isEmpty())
             form.Text1()->setPlainText(list);
         form.Text2()->setText(threshold);
         if (schemes.isEmpty())
             form.Command1()->click();
         for (const QString& scheme : schemes)
-            form.Combo1()->setCurrentIndex(SchemeItemTexts().indexOf(scheme));
+            form.Combo1()->setCurrentIndex(SchemeNames().indexOf(scheme));
         QCoreApplication::processEvents();
-        QCOMPARE(messages, QStringList());
+        QVERIFY(session.boxes.isEmpty());
 
         const QImage& backing = form.backingImage();
         QCOMPARE(backing.devicePixelRatio(), 1.0);
@@ -115,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstRenderMatchesWindow)
+QTEST_MAIN(TestRenderMatchesWindow)
 #include "tst_render_matches_window.moc"

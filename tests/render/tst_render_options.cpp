@@ -2,6 +2,7 @@
 // argument lists are usage errors.
 
 #include "render/render_options.h"
+#include "surface/product.h"
 
 #include <QProcess>
 #include <QTest>
@@ -19,7 +20,7 @@ QStringList Arguments(const QString& line)
 
 } // namespace
 
-class TstRenderOptions : public QObject {
+class TestRenderOptions : public QObject {
     Q_OBJECT
 
 private slots:
@@ -166,8 +167,8 @@ private slots:
         QVERIFY(std::get<HelpRequest>(parsed).text.contains(option));
     }
 
-    void versionText() { QCOMPARE(VersionText(), QStringLiteral("Cellaro 1.00")); }
+    void versionText() { QCOMPARE(ProductVersionLine(), QStringLiteral("Cellaro 1.00")); }
 };
 
-QTEST_GUILESS_MAIN(TstRenderOptions)
+QTEST_GUILESS_MAIN(TestRenderOptions)
 #include "tst_render_options.moc"

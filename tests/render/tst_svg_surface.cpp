@@ -4,7 +4,7 @@
 #include "entries/default_list.h"
 #include "render/rendered_output.h"
 #include "render/svg_surface.h"
-#include "window/window_defaults.h"
+#include "surface/window_defaults.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -113,7 +113,7 @@ double AscentTwips() { return QFontMetricsF(WindowFont()).ascent() * 15; }
 
 } // namespace
 
-class TstSvgSurface : public QObject {
+class TestSvgSurface : public QObject {
     Q_OBJECT
 
 private slots:
@@ -276,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstSvgSurface)
+QTEST_MAIN(TestSvgSurface)
 #include "tst_svg_surface.moc"

@@ -5,9 +5,9 @@
 
 #include "entries/default_list.h"
 #include "entries/list_parser.h"
-#include "entries/show_list.h"
-#include "window/form_state.h"
-#include "window/recording_surface.h"
+#include "paint/grid_painter.h"
+#include "paint/start_up.h"
+#include "surface/recording_surface.h"
 
 #include <QList>
 #include <QLocale>
@@ -19,23 +19,15 @@
 namespace cellaro::testing {
 
 // The margins the window sets at start-up; the reference layouts assume them.
-inline constexpr Int16 kWindowMargin = 225;
-
-inline FormState EmptyForm()
-{
-    FormState form;
-    form.grid.MarginX = kWindowMargin;
-    form.grid.MarginY = kWindowMargin;
-    return form;
-}
+inline constexpr Int16 kWindowMargin = kStartUpMarginTwips;
 
 // The table after Show of the default list at threshold 0 in scheme 0.
 inline FormState ShownDefaultList()
 {
-    FormState form = EmptyForm();
+    FormState form = StartUpFormState();
     FormSurface nowhere;
     const QString list = DefaultListText();
-    ShowList(form, ShowInputs { list, u"0", 0 }, nowhere);
+    ShowList(form, ShowInputs { list, u"0" }, 0, nowhere);
     return form;
 }
 
@@ -43,7 +35,7 @@ inline FormState ShownDefaultList()
 // maximum and total that a parse of the same counts leaves behind.
 inline FormState FormWithCounts(const QList<int>& counts)
 {
-    FormState form = EmptyForm();
+    FormState form = StartUpFormState();
     EntryTable& table = form.entries;
     int maxValue = 0;
     int total = 0;
@@ -75,9 +67,8 @@ inline QList<int> Repeated(int n, int count) { return QList<int>(n, count); }
 // The table the parser builds from a list text and a threshold text.
 inline FormState FormFromList(const QString& listText, const QString& thresholdText)
 {
-    FormState form = EmptyForm();
-    ParseOutcome parsed = ParseList(listText, ReadThreshold(thresholdText));
-    StoreParsedList(form.entries, std::move(parsed.list));
+    FormState form = StartUpFormState();
+    ReadList(form.entries, listText, ReadThreshold(thresholdText));
     return form;
 }
 

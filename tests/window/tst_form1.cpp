@@ -1,11 +1,11 @@
 // The real window on the offscreen platform, driven with key and mouse
 // events: start-up, layout, keys, schemes, the marker, repaints and errors.
 
+#include "support/window_fixture.h"
+
 #include "entries/default_list.h"
 #include "entries/list_parser.h"
 #include "window/control_twips.h"
-#include "window/form1.h"
-#include "window/window_defaults.h"
 
 #include <QComboBox>
 #include <QExposeEvent>
@@ -20,6 +20,7 @@
 #include <memory>
 
 using namespace cellaro;
+using namespace cellaro::testing;
 
 namespace {
 
@@ -37,77 +38,7 @@ const QPoint kCellB = InsideCell(2, 1);
 const QPoint kCellEUmlaut = InsideCell(2, 2);
 const QPoint kCellV = InsideCell(1, 6);
 
-QColor PixelAt(const QImage& image, QPoint logical)
-{
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
-}
-
-// The grid area, 639 x 639 logical pixels (twips 0 to 9585).
-bool GridAreaIsBlank(const QImage& image)
-{
-    const QRgb background = WindowBackground().rgb();
-    const qreal ratio = image.devicePixelRatio();
-    const int extent = qRound(639 * ratio);
-    for (int y = 0; y < extent; ++y)
-        for (int x = 0; x < extent; ++x)
-            if (image.pixel(x, y) != background)
-                return false;
-    return true;
-}
-
 QRgb Rgb(int red, int green, int blue) { return qRgb(red, green, blue); }
-
-class Window {
-public:
-    explicit Window(QSize screenPixels = QSize())
-    {
-        FormServices services;
-        services.messageBox = [this](QWidget*, const MessageBoxRequest& request) {
-            boxes.append(request);
-        };
-        if (screenPixels.isValid())
-            services.screenPixels = [screenPixels] { return screenPixels; };
-        form = std::make_unique<Form1>(services);
-        QObject::connect(form.get(), &Form1::surfacePainted, [this] { ++paints; });
-    }
-
-    bool Show()
-    {
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowExposed(form.get()))
-            return false;
-        return QTest::qWaitFor([this] { return paints > 0; });
-    }
-
-    // A repaint the window system asks for, as when the window is uncovered
-    // (by default all of it).
-    bool Expose(QRect area = QRect())
-    {
-        const int before = paints;
-        QExposeEvent expose(QRegion(area.isNull() ? QRect(QPoint(0, 0), form->size()) : area));
-        QCoreApplication::sendEvent(form->windowHandle(), &expose);
-        return QTest::qWaitFor([&] { return paints > before; });
-    }
-
-    // The Show button pressed with its access key; Qt shows the button
-    // pressed for a moment before it clicks.
-    bool PressShow()
-    {
-        QSignalSpy shown(form.get(), &Form1::listShown);
-        QTest::keyClick(form->Text1(), Qt::Key_S, Qt::AltModifier);
-        return shown.wait(2000);
-    }
-
-    void ReleaseMouseAt(QPoint pixel) { QTest::mouseRelease(form.get(), Qt::LeftButton, {}, pixel); }
-
-    QImage Image() const { return form->backingImage().copy(); }
-
-    std::unique_ptr<Form1> form;
-    QList<MessageBoxRequest> boxes;
-    int paints = 0;
-};
 
 } // namespace
 
@@ -117,7 +48,7 @@ class TestForm1 : public QObject {
 private slots:
     void startUpState()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         Form1& form = *window.form;
 
@@ -154,7 +85,7 @@ private slots:
 
     void startUpRunsShowOnceNested()
     {
-        Window window;
+        WindowFixture window;
         QList<Int16> marginsDuringShow;
         QList<Int16> countsDuringShow;
         QObject::connect(window.form.get(), &Form1::listShown, [&] {
@@ -174,7 +105,7 @@ private slots:
 
     void startUpShowsAnEmptyDrawingArea()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(GridAreaIsBlank(window.form->backingImage()));
         QVERIFY(window.Expose());
@@ -198,7 +129,7 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QRectF, twips);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         auto* widget = window.form->findChild<QWidget*>(control);
         QVERIFY(widget);
@@ -212,7 +143,7 @@ private slots:
 
     void windowSize()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QCOMPARE(window.form->Width(), 12030.0f);
         QCOMPARE(window.form->Height(), 10050.0f);
@@ -229,7 +160,7 @@ private slots:
     {
         QFETCH(QSize, screenPixels);
         QFETCH(QPointF, position);
-        Window window(screenPixels);
+        WindowFixture window(screenPixels);
         window.form->Load();
         QCOMPARE(window.form->Left(), float(position.x()));
         QCOMPARE(window.form->Top(), float(position.y()));
@@ -237,7 +168,7 @@ private slots:
 
     void resizingMovesNothing()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage shown = window.Image();
@@ -271,7 +202,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, selectsAll);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QPlainTextEdit* list = window.form->Text1();
         QTextCursor cursor = list->textCursor();
@@ -292,7 +223,7 @@ private slots:
 
     void selectAllOnlyInTheListBox()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QTest::keyClick(window.form->Text2(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(window.form->SelLength(), 0);
@@ -318,7 +249,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(bool, shows);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QSignalSpy shown(window.form.get(), &Form1::listShown);
         auto* widget = window.form->findChild<QWidget*>(from);
@@ -350,7 +281,7 @@ private slots:
     {
         QFETCH(QString, from);
         QFETCH(QString, to);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
         auto* start = window.form->findChild<QWidget*>(from);
@@ -381,7 +312,7 @@ private slots:
         QFETCH(int, scheme);
         QFETCH(QRgb, hottest);
         QFETCH(QRgb, coldest);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QSignalSpy shown(window.form.get(), &Form1::listShown);
         QComboBox* selector = window.form->Combo1();
@@ -401,7 +332,7 @@ private slots:
 
     void cellAIsGreyInSchemeZero()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         // a, 433: shade 175.
@@ -412,7 +343,7 @@ private slots:
 
     void markerAfterShow()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage shown = window.Image();
@@ -440,7 +371,7 @@ private slots:
 
     void repaintShowsOnlyTheAskedForRegion()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage shown = window.Image();
@@ -466,7 +397,7 @@ private slots:
 
     void markerShowsTheMessageOffTheGrid()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage shown = window.Image();
@@ -493,15 +424,15 @@ private slots:
         QFETCH(QString, pressOn);
         QFETCH(QString, releaseOver);
         QFETCH(bool, marks);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         QLabel* label = window.form->Label1();
         const QPoint surface(200, 46);
         if (pressOn == QLatin1String("surface"))
-            QTest::mousePress(window.form.get(), Qt::LeftButton, {}, surface);
+            window.PressMouseAt(surface);
         else if (pressOn == QLatin1String("label"))
-            QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+            window.PressMouseAt(label->geometry().center());
         if (releaseOver == QLatin1String("surface"))
             window.ReleaseMouseAt(surface);
         else
@@ -511,7 +442,7 @@ private slots:
 
     void repaintAfterShowIsIdentical()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage shown = window.Image();
@@ -524,7 +455,7 @@ private slots:
 
     void hiddenDrawingLeavesNothing()
     {
-        Window window;
+        WindowFixture window;
         window.form->Load(); // the nested Show draws with margins 0 while hidden
         QVERIFY(window.Show());
         QVERIFY(GridAreaIsBlank(window.form->backingImage()));
@@ -545,7 +476,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(int, kind);
         QFETCH(int, line);
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage shown = window.Image();
@@ -568,7 +499,7 @@ private slots:
 
     void backingImageCarriesTheScreenRatio()
     {
-        Window window;
+        WindowFixture window;
         QVERIFY(window.Show());
         const QImage& image = window.form->backingImage();
         const qreal ratio = window.form->devicePixelRatioF();

@@ -5,9 +5,9 @@
 // Every row starts from the default list shown in the grey scheme, so a
 // rejected or empty Show can be checked to leave that picture untouched.
 
+#include "support/window_fixture.h"
+
 #include "entries/list_parser.h"
-#include "window/form1.h"
-#include "window/window_defaults.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +20,7 @@
 #include <memory>
 
 using namespace cellaro;
+using namespace cellaro::testing;
 
 namespace {
 
@@ -33,24 +34,6 @@ enum Picture {
     Drawn,     // a grid whose first cell holds the largest count
 };
 
-QColor PixelAt(const QImage& image, QPoint logical)
-{
-    const qreal ratio = image.devicePixelRatio();
-    return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
-}
-
-// The grid area, 639 x 639 logical pixels.
-bool GridAreaIsBlank(const QImage& image)
-{
-    const QRgb background = WindowBackground().rgb();
-    const int extent = qRound(639 * image.devicePixelRatio());
-    for (int y = 0; y < extent; ++y)
-        for (int x = 0; x < extent; ++x)
-            if (image.pixel(x, y) != background)
-                return false;
-    return true;
-}
-
 // A pixel inside the first cell's box, near its bottom-right corner, away
 // from the texts at its top-left: the box ends at 225 + 15 * (CellWidth + 4)
 // twips, that is 15 + CellWidth + 4 pixels.
@@ -59,52 +42,12 @@ QPoint InsideFirstBox(const GridGeometry& grid)
     return QPoint(15 + grid.CellWidth + 4 - 2, 15 + grid.CellHeight + 4 - 2);
 }
 
-class Window {
-public:
-    Window()
-    {
-        FormServices services;
-        services.messageBox = [this](QWidget*, const MessageBoxRequest& request) {
-            boxes.append(request);
-        };
-        form = std::make_unique<Form1>(services);
-    }
-
-    bool Show()
-    {
-        form->show();
-        return QTest::qWaitForWindowExposed(form.get());
-    }
-
-    bool PressShow()
-    {
-        QSignalSpy shown(form.get(), &Form1::listShown);
-        form->Command1()->click();
-        return shown.size() == 1;
-    }
-
-    void Type(const QString& list) { form->Text1()->setPlainText(list); }
-
-    void Paste(const QString& list)
-    {
-        form->Text1()->clear();
-        form->Text1()->setFocus();
-        QApplication::clipboard()->setText(list);
-        QTest::keyClick(form->Text1(), Qt::Key_V, Qt::ControlModifier);
-    }
-
-    QImage Image() const { return form->backingImage().copy(); }
-
-    std::unique_ptr<Form1> form;
-    QList<MessageBoxRequest> boxes;
-};
-
 // The list box keeps every line break as CR LF in the tool's text.
 QString AsToolText(QString list) { return list.replace(u'\n', QStringLiteral("\r\n")); }
 
 } // namespace
 
-class TstForm1Hostile : public QObject {
+class TestForm1Hostile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -112,7 +55,7 @@ private slots:
     void show();
 };
 
-void TstForm1Hostile::show_data()
+void TestForm1Hostile::show_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("threshold");
@@ -167,7 +110,7 @@ void TstForm1Hostile::show_data()
     accepted("counts summing to 0", "a,5\nb,-5\n", "-10", true, 2, 5, 0, Drawn);
 }
 
-void TstForm1Hostile::show()
+void TestForm1Hostile::show()
 {
     QFETCH(QString, list);
     QFETCH(QString, threshold);
@@ -179,9 +122,9 @@ void TstForm1Hostile::show()
     QFETCH(int, totalValue);
     QFETCH(int, picture);
 
-    Window window;
+    WindowFixture window;
     QVERIFY(window.Show());
-    QVERIFY(window.PressShow());
+    QVERIFY(window.ClickShow());
     const QImage defaultPicture = window.Image();
     QVERIFY(!GridAreaIsBlank(defaultPicture));
 
@@ -192,7 +135,7 @@ void TstForm1Hostile::show()
     window.form->Text2()->setText(threshold);
     QCOMPARE(window.form->ListText(), AsToolText(list));
 
-    QVERIFY(window.PressShow());
+    QVERIFY(window.ClickShow());
     QVERIFY(window.form->isVisible());
     QCOMPARE(window.form->ListText(), AsToolText(list));
     QCOMPARE(window.form->Text2()->text(), threshold);
@@ -225,5 +168,5 @@ void TstForm1Hostile::show()
     }
 }
 
-QTEST_MAIN(TstForm1Hostile)
+QTEST_MAIN(TestForm1Hostile)
 #include "tst_form1_hostile.moc"

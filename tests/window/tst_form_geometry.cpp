@@ -1,6 +1,7 @@
 // Window geometry rules and the window's identity.
 
 #include "window/form_geometry.h"
+#include "surface/product.h"
 #include "window/identity.h"
 
 #include <QImage>
@@ -68,7 +69,7 @@ private slots:
         QCOMPARE(VersionText(major, minor), text);
     }
 
-    void applicationVersionIsOneHundredths() { QCOMPARE(ApplicationVersionText(), QStringLiteral("1.00")); }
+    void applicationVersionIsOneHundredths() { QCOMPARE(VersionText(), QStringLiteral("1.00")); }
 
     void caption()
     {

@@ -25,6 +25,10 @@ QString Str(long long number);
 // zero prints without a minus sign.
 QString FormatNumber(double value, int decimals);
 
+// The shortest text that reads back as the same single-precision number
+// ("1350", "-1200", "12.5"): how single-precision twips are written out.
+QString ShortestText(float value);
+
 double Sqr(double value);
 
 // Largest integer not above the value.

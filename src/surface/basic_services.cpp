@@ -1,4 +1,4 @@
-#include "window/basic_services.h"
+#include "surface/basic_services.h"
 
 #include <QLocale>
 
@@ -148,6 +148,13 @@ QString FormatNumber(double value, int decimals)
     if (allZero && std::signbit(value))
         text = locale.toString(0.0, 'f', decimals);
     return text;
+}
+
+QString ShortestText(float value)
+{
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    return QString::fromLatin1(digits, result.ptr - digits);
 }
 
 double Sqr(double value) { return std::sqrt(value); }

@@ -9,7 +9,7 @@
 // null surface too. The recording surface logs every operation for tests;
 // the image surface draws into a QImage for the window and the renderer.
 
-#include "window/colour.h"
+#include "surface/colour.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "window/recording_surface.h"
+#include "surface/recording_surface.h"
 
 namespace cellaro {
 

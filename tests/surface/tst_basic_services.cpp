@@ -2,12 +2,12 @@
 // leading-number reader, trimming, number to text, two-decimal formatting in
 // the user's locale, the 16-bit conversion, RGB and the twip factor.
 
-#include "../support/core_test_support.h"
+#include "support/core_test_support.h"
 
-#include "window/basic_services.h"
-#include "window/colour.h"
-#include "window/int16.h"
-#include "window/twips.h"
+#include "surface/basic_services.h"
+#include "surface/colour.h"
+#include "surface/int16.h"
+#include "surface/twips.h"
 
 #include <QTest>
 
@@ -42,6 +42,8 @@ private slots:
     void str();
     void strThenTrimIsCountText_data();
     void strThenTrimIsCountText();
+    void shortestText_data();
+    void shortestText();
     void formatNumber_data();
     void formatNumber();
     void toInt16_data();
@@ -184,6 +186,28 @@ void TestBasicServices::str()
     QFETCH(qlonglong, number);
     QFETCH(QString, expected);
     QCOMPARE(Str(number), expected);
+}
+
+// Twips in single precision, written as the shortest text that reads back
+// as the same float: no trailing zeros, no digits of the double's noise.
+void TestBasicServices::shortestText_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("whole twips") << 1350.0f << "1350";
+    QTest::newRow("negative") << -1200.0f << "-1200";
+    QTest::newRow("half a twip") << 12.5f << "12.5";
+    QTest::newRow("a tenth, not its binary noise") << 0.1f << "0.1";
+    QTest::newRow("beyond 2^24: the float's own value") << 16777217.0f << "16777216";
+    QTest::newRow("tiny") << 1e-7f << "1e-07";
+}
+
+void TestBasicServices::shortestText()
+{
+    QFETCH(float, value);
+    QFETCH(QString, expected);
+    QCOMPARE(ShortestText(value), expected);
+    QCOMPARE(ShortestText(value).toFloat(), value);
 }
 
 void TestBasicServices::strThenTrimIsCountText_data()

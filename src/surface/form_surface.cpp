@@ -1,4 +1,4 @@
-#include "window/form_surface.h"
+#include "surface/form_surface.h"
 
 namespace cellaro {
 

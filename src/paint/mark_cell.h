@@ -5,8 +5,8 @@
 // The outline is not kept: the next repaint of the grid draws over it.
 
 #include "paint/grid_geometry.h"
-#include "window/form_state.h"
-#include "window/form_surface.h"
+#include "paint/form_state.h"
+#include "surface/form_surface.h"
 
 #include <QString>
 
@@ -21,9 +21,6 @@ struct GridCell {
     int column = 0; // 1-based
     int row = 0;    // 1-based
 };
-
-// The marker acts only while the table has entries and a positive maximum.
-bool MarkerActive(const EntryTable& table);
 
 // The single-precision number x - MarginX - 15 * CellWidth + 75 as the
 // shortest text that reads back as the same single-precision number
@@ -41,7 +38,8 @@ void OutlineCell(const GridGeometry& grid, GridCell cell, FormSurface& surface);
 // Shows the message and returns once it is closed.
 using ShowMarkerMessage = std::function<void(const QString& text)>;
 
-// The whole marker for a release at (x, y) twips: recomputes the cell size
+// The whole marker for a release at (x, y) twips. Only while the table
+// draws a grid: recomputes the cell size
 // as the painter does, shows the message, then outlines the cell under the
 // pointer if there is one. Returns the box it outlined.
 std::optional<CellBox> MarkCell(FormState& form, float x, float y, FormSurface& surface,

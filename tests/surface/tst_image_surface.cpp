@@ -1,7 +1,7 @@
 // The image surface on real pixels: which pixels a box covers, its outline
 // and interior, clearing, where a text lands, and HiDPI images.
 
-#include "window/image_surface.h"
+#include "surface/image_surface.h"
 
 #include <QGuiApplication>
 #include <QTest>

@@ -1,9 +1,8 @@
-#include "window/mark_cell.h"
+#include "paint/mark_cell.h"
 
 #include "paint/grid_geometry.h"
-#include "window/twips.h"
+#include "surface/basic_services.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace cellaro {
@@ -13,21 +12,15 @@ namespace {
 // Column or row of a coordinate, counted from the margin in cell pitches.
 int PitchIndex(float position, Int16 margin, Int16 cellSize)
 {
-    const double pitch = double(kTwipsPerPixel) * cellSize;
-    return int(std::floor((double(position) - margin) / pitch)) + 1;
+    return int(std::floor((double(position) - margin) / double(CellPitchTwips(cellSize)))) + 1;
 }
 
 } // namespace
 
-bool MarkerActive(const EntryTable& table) { return table.EntryCount > 0 && table.MaxValue > 0; }
-
 QString MarkerMessage(const GridGeometry& grid, float x)
 {
-    const float pitch = float(kTwipsPerPixel * grid.CellWidth);
-    const float value = x - float(grid.MarginX) - pitch + float(kBoxInset);
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return QString::fromLatin1(digits, result.ptr - digits);
+    const float pitch = float(CellPitchTwips(grid.CellWidth));
+    return ShortestText(x - float(grid.MarginX) - pitch + float(kBoxInset));
 }
 
 std::optional<GridCell> CellUnderPointer(const GridGeometry& grid, int entryCount, float x, float y)
@@ -55,7 +48,7 @@ void OutlineCell(const GridGeometry& grid, GridCell cell, FormSurface& surface)
 std::optional<CellBox> MarkCell(FormState& form, float x, float y, FormSurface& surface,
                                 const ShowMarkerMessage& showMessage)
 {
-    if (!MarkerActive(form.entries))
+    if (!DrawsGrid(form.entries))
         return std::nullopt;
     SetCellSizeFor(form.grid, form.entries.EntryCount);
     showMessage(MarkerMessage(form.grid, x));

@@ -2,7 +2,7 @@
 // A surface that draws nothing and records every operation in order, with
 // its twips, colours and texts, so tests can assert exactly what was drawn.
 
-#include "window/form_surface.h"
+#include "surface/form_surface.h"
 
 #include <QList>
 

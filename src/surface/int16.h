@@ -26,7 +26,7 @@ inline double RoundHalfEven(double value)
     return std::fmod(down, 2.0) == 0 ? down : down + 1;
 }
 
-inline bool FitsInt16(long long value)
+inline constexpr bool FitsInt16(long long value)
 {
     return value >= kInt16Min && value <= kInt16Max;
 }

@@ -4,7 +4,7 @@
 // writes it to a file. On a HiDPI screen the image carries the device pixel
 // ratio and twips map to logical pixels.
 
-#include "window/form_surface.h"
+#include "surface/form_surface.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "window/image_surface.h"
+#include "surface/image_surface.h"
 
-#include "window/twips.h"
+#include "surface/twips.h"
 
 #include <QFontMetricsF>
 

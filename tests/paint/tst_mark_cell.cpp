@@ -2,10 +2,11 @@
 // the cell size it recomputes, the cell it picks and the outline it draws.
 
 #include "entries/default_list.h"
-#include "entries/show_list.h"
-#include "window/image_surface.h"
-#include "window/mark_cell.h"
-#include "window/recording_surface.h"
+#include "paint/grid_painter.h"
+#include "paint/mark_cell.h"
+#include "paint/start_up.h"
+#include "surface/image_surface.h"
+#include "surface/recording_surface.h"
 
 #include <QTest>
 
@@ -13,18 +14,10 @@ using namespace cellaro;
 
 namespace {
 
-// The window's state right after start-up: margins 225, cells of 100 pixels.
-FormState StartUpState()
-{
-    FormState form;
-    form.grid = GridGeometry { 100, 100, 225, 225 };
-    return form;
-}
-
 FormState ShownState(const QString& list, FormSurface& surface)
 {
-    FormState form = StartUpState();
-    const auto error = ShowList(form, ShowInputs { list, u"0", 0 }, surface);
+    FormState form = StartUpFormState();
+    const auto error = ShowList(form, ShowInputs { list, u"0" }, 0, surface);
     if (error)
         qFatal("the list given to the test does not show");
     return form;
@@ -33,7 +26,7 @@ FormState ShownState(const QString& list, FormSurface& surface)
 // A table of `count` entries with counts 1, as the painter would see it.
 FormState TableOf(int count)
 {
-    FormState form = StartUpState();
+    FormState form = StartUpFormState();
     for (int i = 1; i <= count; ++i)
         form.entries.EntryValues[std::size_t(i)] = 1;
     form.entries.EntryCount = Int16(count);
@@ -115,8 +108,8 @@ private slots:
         QFETCH(QString, list);
         QFETCH(bool, clearMaximum);
         RecordingSurface surface;
-        FormState form = StartUpState();
-        QVERIFY(!ShowList(form, ShowInputs { list, u"0", 0 }, surface));
+        FormState form = StartUpFormState();
+        QVERIFY(!ShowList(form, ShowInputs { list, u"0" }, 0, surface));
         if (clearMaximum)
             form.entries.MaxValue = 0;
         form.grid.CellWidth = 77; // the marker must not recompute it
@@ -277,8 +270,8 @@ private slots:
         QFETCH(float, y);
         QFETCH(QRect, ring);
         ImageSurface surface(QSize(639, 639), QColor(240, 240, 240));
-        FormState form = StartUpState();
-        QVERIFY(!ShowList(form, ShowInputs { DefaultListText(), u"0", 0 }, surface));
+        FormState form = StartUpFormState();
+        QVERIFY(!ShowList(form, ShowInputs { DefaultListText(), u"0" }, 0, surface));
         const QImage before = surface.image().copy();
 
         MarkCell(form, x, y, surface, [](const QString&) {});

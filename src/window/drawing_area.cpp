@@ -1,0 +1,155 @@
+#include "window/drawing_area.h"
+
+#include "surface/twips.h"
+#include "surface/window_defaults.h"
+
+#include <QExposeEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <utility>
+
+namespace cellaro {
+
+namespace {
+
+// The logical pixels the window system asks to repaint.
+QRegion ExposedRegion(const QExposeEvent* event)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED // Qt would rather have a paint event; we need the region first
+    return event->region();
+    QT_WARNING_POP
+}
+
+} // namespace
+
+DrawingArea::DrawingArea(QWidget* parent)
+    : QWidget(parent)
+    , backing_(std::make_unique<ImageSurface>(QSize(1, 1), WindowBackground(), WindowFont(),
+                                              devicePixelRatioF()))
+{
+    setObjectName(QStringLiteral("DrawingArea"));
+    // paintEvent covers the whole area with the screen image.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+DrawingArea::~DrawingArea() = default;
+
+void DrawingArea::setRepaint(std::function<void(FormSurface&)> repaint) { repaint_ = std::move(repaint); }
+
+FormSurface& DrawingArea::surface()
+{
+    coverArea();
+    return *backing_;
+}
+
+// The images only grow, so nothing drawn is cut off by a window that
+// shrinks and grows again; they follow the screen's pixel ratio.
+void DrawingArea::coverArea()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize current = backing_->logicalSize();
+    const QSize wanted = current.expandedTo(size());
+    if (wanted == current && backing_->image().devicePixelRatio() == ratio && !screen_.isNull())
+        return;
+    backing_->Resize(wanted, ratio);
+    QImage screen(backing_->image().size(), QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    screen.fill(backing_->background());
+    QPainter copy(&screen);
+    copy.drawImage(QPoint(0, 0), screen_);
+    copy.end();
+    screen_ = std::move(screen);
+    repaintRegion_ = QRegion(rect());
+}
+
+void DrawingArea::copyToScreen(const QRegion& region)
+{
+    QPainter copy(&screen_);
+    copy.setClipRegion(region);
+    copy.drawImage(QPoint(0, 0), backing_->image());
+}
+
+void DrawingArea::showDrawn(const QRegion& region)
+{
+    coverArea();
+    copyToScreen(region);
+    update(region);
+}
+
+void DrawingArea::showAllDrawn() { showDrawn(QRegion(QRect(QPoint(0, 0), backing_->logicalSize()))); }
+
+// Exposures reach the top-level window, whose native window exists once it
+// is about to be shown.
+void DrawingArea::watchExposures()
+{
+    if (watchingExposures_ || !window()->windowHandle())
+        return;
+    window()->windowHandle()->installEventFilter(this);
+    watchingExposures_ = true;
+}
+
+void DrawingArea::repaintRequested(const QRegion& region)
+{
+    repaintRegion_ += region;
+    update(region);
+}
+
+bool DrawingArea::eventFilter(QObject* watched, QEvent* event)
+{
+    QWindow* handle = window()->windowHandle();
+    if (watched == handle && event->type() == QEvent::Expose && handle->isExposed())
+        repaintRequested(ExposedRegion(static_cast<QExposeEvent*>(event)).translated(-mapTo(window(), QPoint(0, 0))));
+    return QWidget::eventFilter(watched, event);
+}
+
+void DrawingArea::showEvent(QShowEvent* event)
+{
+    // Coming onto the screen the area shows nothing of what was drawn while
+    // it was hidden; its first paint repaints the grid.
+    watchExposures();
+    coverArea();
+    backing_->Cls();
+    screen_.fill(backing_->background());
+    repaintRegion_ = QRegion(rect());
+    QWidget::showEvent(event);
+}
+
+void DrawingArea::resizeEvent(QResizeEvent* event)
+{
+    coverArea();
+    repaintRegion_ = QRegion(rect());
+    QWidget::resizeEvent(event);
+}
+
+// A repaint the window system asked for runs the grid painter over the
+// current picture and shows the asked-for region.
+void DrawingArea::paintEvent(QPaintEvent* event)
+{
+    (void)event;
+    coverArea();
+    if (!repaintRegion_.isEmpty()) {
+        const QRegion region = std::exchange(repaintRegion_, QRegion());
+        if (repaint_)
+            repaint_(*backing_);
+        copyToScreen(region);
+    }
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), screen_);
+    painter.end();
+    emit painted();
+}
+
+// A release reaches the area only when the button was pressed over it, or
+// was not pressed at all: Qt sends a release to whatever the press began on,
+// and presses on the label go to the window, not here.
+void DrawingArea::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF position = event->position();
+    emit mouseReleased(event->button(), event->modifiers(), float(PixelsToTwips(position.x())),
+                       float(PixelsToTwips(position.y())));
+}
+
+} // namespace cellaro

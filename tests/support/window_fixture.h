@@ -1,0 +1,137 @@
+#pragma once
+// The real window for tests on the offscreen platform: message boxes are
+// answered and recorded instead of shown, paints are counted, and mouse
+// buttons are pressed and released over window pixels the way Qt routes
+// them (a release goes to whatever the press began on; a widget that
+// ignores it passes it to its parent).
+
+#include "surface/window_defaults.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QExposeEvent>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+
+namespace cellaro::testing {
+
+// The drawing area left of the controls: 639 x 639 logical pixels (twips 0
+// to 9585).
+inline constexpr int kGridAreaPixels = 639;
+
+inline QColor PixelAt(const QImage& image, QPoint logical)
+{
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
+}
+
+inline bool GridAreaIsBlank(const QImage& image)
+{
+    const QRgb background = WindowBackground().rgb();
+    const int extent = qRound(kGridAreaPixels * image.devicePixelRatio());
+    for (int y = 0; y < extent; ++y)
+        for (int x = 0; x < extent; ++x)
+            if (image.pixel(x, y) != background)
+                return false;
+    return true;
+}
+
+class WindowFixture {
+public:
+    explicit WindowFixture(QSize screenPixels = QSize())
+    {
+        FormServices services;
+        services.messageBox = [this](QWidget*, const MessageBoxRequest& request) {
+            boxes.append(request);
+        };
+        if (screenPixels.isValid())
+            services.screenPixels = [screenPixels] { return screenPixels; };
+        form = std::make_unique<Form1>(services);
+        QObject::connect(form.get(), &Form1::surfacePainted, [this] { ++paints; });
+    }
+
+    // Shown, active and painted once.
+    bool Show()
+    {
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return false;
+        return QTest::qWaitFor([this] { return paints > 0; });
+    }
+
+    // A repaint the window system asks for, as when the window is uncovered
+    // (by default all of it).
+    bool Expose(QRect area = QRect())
+    {
+        const int before = paints;
+        QExposeEvent expose(QRegion(area.isNull() ? QRect(QPoint(0, 0), form->size()) : area));
+        QCoreApplication::sendEvent(form->windowHandle(), &expose);
+        return QTest::qWaitFor([&] { return paints > before; });
+    }
+
+    // The Show button pressed with its access key.
+    bool PressShow()
+    {
+        QSignalSpy shown(form.get(), &Form1::listShown);
+        QTest::keyClick(form->Text1(), Qt::Key_S, Qt::AltModifier);
+        return shown.size() == 1 || shown.wait(2000);
+    }
+
+    // The Show button clicked; Show has run when this returns.
+    bool ClickShow()
+    {
+        QSignalSpy shown(form.get(), &Form1::listShown);
+        form->Command1()->click();
+        return shown.size() == 1;
+    }
+
+    void Type(const QString& list) { form->Text1()->setPlainText(list); }
+
+    void Paste(const QString& list)
+    {
+        form->Text1()->clear();
+        form->Text1()->setFocus();
+        QApplication::clipboard()->setText(list);
+        QTest::keyClick(form->Text1(), Qt::Key_V, Qt::ControlModifier);
+    }
+
+    // Mouse button presses and releases at a pixel of the client area.
+    void PressMouseAt(QPoint pixel)
+    {
+        pressedOn_ = WidgetAt(pixel);
+        QTest::mousePress(pressedOn_, Qt::LeftButton, {}, pressedOn_->mapFrom(form.get(), pixel));
+    }
+
+    void ReleaseMouseAt(QPoint pixel)
+    {
+        QWidget* target = pressedOn_ ? pressedOn_.data() : WidgetAt(pixel);
+        pressedOn_ = nullptr;
+        QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(form.get(), pixel));
+    }
+
+    QImage Image() const { return form->backingImage().copy(); }
+
+    std::unique_ptr<Form1> form;
+    QList<MessageBoxRequest> boxes;
+    int paints = 0;
+
+private:
+    QWidget* WidgetAt(QPoint pixel) const
+    {
+        QWidget* child = form->childAt(pixel);
+        return child ? child : form.get();
+    }
+
+    QPointer<QWidget> pressedOn_;
+};
+
+} // namespace cellaro::testing
