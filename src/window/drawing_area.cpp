@@ -124,14 +124,16 @@ void DrawingArea::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
-// A repaint the window system asked for runs the grid painter over the
-// current picture and shows the asked-for region.
+// A repaint the window system asked for draws the picture anew: the
+// surface keeps nothing, so the asked-for region is cleared first and shows
+// only what the painter draws now.
 void DrawingArea::paintEvent(QPaintEvent* event)
 {
     (void)event;
     coverArea();
     if (!repaintRegion_.isEmpty()) {
         const QRegion region = std::exchange(repaintRegion_, QRegion());
+        backing_->Cls();
         if (repaint_)
             repaint_(*backing_);
         copyToScreen(region);

@@ -6,8 +6,8 @@
 // copied into the screen image for the region it drew; paintEvent only puts
 // the screen image on the screen. Like a surface that keeps nothing, the
 // area loses what was drawn while it was hidden, and a repaint the window
-// system asks for (first show, expose, uncover, resize) has the grid
-// painted over the picture and shows the result in the asked-for region
+// system asks for (first show, expose, uncover, resize) clears the surface,
+// has the grid painted anew and shows the result in the asked-for region
 // only, as a clipped repaint would.
 
 #include "surface/image_surface.h"
@@ -28,8 +28,8 @@ public:
     explicit DrawingArea(QWidget* parent);
     ~DrawingArea() override;
 
-    // Draws the picture over the surface when the window system asks for a
-    // repaint.
+    // Draws the picture anew onto the cleared surface when the window
+    // system asks for a repaint.
     void setRepaint(std::function<void(FormSurface& surface)> repaint);
 
     // The surface the tool draws on, covering the whole area.

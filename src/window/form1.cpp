@@ -13,6 +13,7 @@
 #include "window/identity.h"
 #include "window/list_box_text.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -139,12 +140,29 @@ void Form1::WireEvents()
     // Enter is left to the list box, which inserts a new line.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, command1_, &QPushButton::click);
+    combo1_->view()->installEventFilter(this);
     connect(drawingArea_, &DrawingArea::mouseReleased, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y) {
                 MarkCellAction(button, ShiftState(modifiers), x, y);
             });
     drawingArea_->setRepaint([this](FormSurface& surface) { PaintGridAction(surface); });
     connect(drawingArea_, &DrawingArea::painted, this, &Form1::surfacePainted);
+}
+
+// Escape with the scheme selector's list open only closes the list, as a
+// drop-down list does. The list closes on the key's shortcut override,
+// before the window's shortcuts are tried; taking the override keeps the
+// key from pressing the cancel button as well.
+bool Form1::HandleSchemeListKey(QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->matches(QKeySequence::Cancel) || !combo1_->view()->isVisible())
+        return false;
+    key->accept();
+    combo1_->hidePopup();
+    return true;
 }
 
 void Form1::setVisible(bool visible)
@@ -349,6 +367,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == text1_)
         return HandleListBoxKey(event);
+    if (watched == combo1_->view())
+        return HandleSchemeListKey(event);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -94,6 +94,7 @@ private:
     void WireEvents();
     void FillSchemeSelector();
     Int16 SchemeIndex() const;
+    bool HandleSchemeListKey(QEvent* event);
     void SetOuterWidth(float twips);
     void SetOuterHeight(float twips);
     void ApplyOuterSizeToFrame();

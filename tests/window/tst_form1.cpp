@@ -440,6 +440,67 @@ private slots:
         QCOMPARE(window.boxes.size(), marks ? 1 : 0);
     }
 
+    // A repaint the window system asks for draws from the table, over a
+    // cleared region: a grid Show left on the surface without storing it
+    // does not come back.
+    void exposeRedrawsFromTheTable_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("threshold");
+        QTest::addColumn<bool>("gridStays");
+        QTest::newRow("entries shown") << DefaultListText() << "0" << true;
+        QTest::newRow("nothing accepted: no line feed") << "a,5" << "0" << false;
+        QTest::newRow("nothing accepted: all below the threshold") << DefaultListText() << "5000" << false;
+    }
+    void exposeRedrawsFromTheTable()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, threshold);
+        QFETCH(bool, gridStays);
+        WindowFixture window;
+        QVERIFY(window.Show());
+        QVERIFY(window.PressShow());
+        const QImage grid = window.Image();
+        window.Type(list);
+        window.form->Text2()->setText(threshold);
+        QVERIFY(window.PressShow());
+        QCOMPARE(window.Image(), grid); // what Show did not clear stays
+
+        // Uncovering the left half (cells a and e-umlaut) repaints it only.
+        QVERIFY(window.Expose(QRect(0, 0, 170, 639)));
+        const QImage exposed = window.Image();
+        QCOMPARE(PixelAt(exposed, kCellA) == PixelAt(grid, kCellA), gridStays);
+        QCOMPARE(PixelAt(exposed, kCellEUmlaut), PixelAt(grid, kCellEUmlaut));
+        if (!gridStays)
+            QCOMPARE(PixelAt(exposed, kCellA), WindowBackground());
+    }
+
+    // Escape presses Show, except while the scheme selector's list is open:
+    // then it only closes the list.
+    void escapeClosesTheSchemeListFirst()
+    {
+        WindowFixture window;
+        QVERIFY(window.Show());
+        QSignalSpy shown(window.form.get(), &Form1::listShown);
+        QComboBox* selector = window.form->Combo1();
+        selector->setFocus();
+        selector->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        QCOMPARE(shown.size(), 0);
+        QCOMPARE(selector->currentIndex(), 0);
+        QVERIFY(GridAreaIsBlank(window.form->backingImage()));
+
+        // With the list closed, Escape presses Show again. (The offscreen
+        // platform leaves the closed list's window active; a desktop gives
+        // the activation back.)
+        window.form->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), window.form.get());
+        QTest::keyClick(window.form->windowHandle(), Qt::Key_Escape);
+        QCOMPARE(shown.size(), 1);
+    }
+
     void repaintAfterShowIsIdentical()
     {
         WindowFixture window;
