@@ -1,0 +1,18 @@
+#pragma once
+// Descriptors 0, 1 and 2 as the tool found them. A tool started with one of
+// them closed would otherwise hand that number to the next open() (a file,
+// Qt's event descriptor) and then print into it or read from it.
+
+namespace cellaro::cli {
+
+struct StandardDescriptors {
+    bool inputClosed = false;
+    bool outputClosed = false;
+    bool errorClosed = false;
+};
+
+// Opens /dev/null on each of 0, 1 and 2 that is closed and says which were.
+// Call it first in main(), before any Qt object exists.
+StandardDescriptors GuardStandardDescriptors();
+
+} // namespace cellaro::cli

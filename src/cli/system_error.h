@@ -1,0 +1,10 @@
+#pragma once
+// The system's text for an errno value, as messages quote it.
+
+#include <QString>
+
+namespace cellaro::cli {
+
+QString SystemErrorText(int error);
+
+} // namespace cellaro::cli
