@@ -90,7 +90,8 @@ int Count(const CountOptions& options, CountStreams& streams)
             break;
     }
 
-    const std::span<const std::uint64_t> counts = CountsOf(tally.counter.counts(), options.kind);
+    const LetterCounts all = tally.counter.counts();
+    const std::span<const std::uint64_t> counts = CountsOf(all, options.kind);
     std::vector<std::uint64_t> written(counts.begin(), counts.end());
     std::uint64_t divisor = 1;
     if (options.scale) {

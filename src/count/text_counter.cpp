@@ -5,8 +5,7 @@
 namespace cellaro::count {
 
 TextCounter::TextCounter()
-    : counts_(std::make_unique<LetterCounts>())
-    , tokenizer_(std::make_unique<WordTokenizer>(*counts_))
+    : tokenizer_(std::make_unique<WordTokenizer>())
     , decoder_(std::make_unique<TextDecoder>(*tokenizer_))
 {
 }

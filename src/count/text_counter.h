@@ -19,13 +19,12 @@ public:
     // The end of one text: no word or pair runs on into the next.
     void finishText() { decoder_->finish(); }
 
-    const LetterCounts& counts() const { return *counts_; }
+    LetterCounts counts() const { return tokenizer_->counts(); }
     std::uint64_t invalidBytes() const { return decoder_->invalidBytes(); }
 
 private:
-    // On the heap: the tokenizer and decoder keep references to it, and the
+    // On the heap: the decoder keeps a reference to the tokenizer, and the
     // counter may be moved.
-    std::unique_ptr<LetterCounts> counts_;
     std::unique_ptr<WordTokenizer> tokenizer_;
     std::unique_ptr<TextDecoder> decoder_;
 };

@@ -86,20 +86,54 @@ void TextDecoder::skipByteOrderMark(std::string_view& bytes)
         atInputStart_ = false;
 }
 
+// Stretches of ASCII go straight to the tokenizer but for their last
+// character, which opens the next piece: non-ASCII characters after it may
+// combine with it.
 void TextDecoder::feedText(std::string_view bytes)
 {
-    for (const char byte : bytes) {
-        if (static_cast<unsigned char>(byte) < 0x80) {
-            if (!run_.empty())
-                closePiece();
-            else if (base_ >= 0)
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+    while (at < end) {
+        const char* const ascii = at;
+        while (at < end && static_cast<unsigned char>(*at) < 0x80)
+            ++at;
+        if (at > ascii)
+            takeAscii(ascii, at);
+        const char* const other = at;
+        while (at < end && static_cast<unsigned char>(*at) >= 0x80)
+            ++at;
+        if (at > other)
+            takeOther(std::string_view(other, std::size_t(at - other)), at < end);
+    }
+}
+
+void TextDecoder::takeAscii(const char* begin, const char* end)
+{
+    if (!run_.empty())
+        closePiece();
+    else if (base_ >= 0)
+        tokenizer_.take(kAsciiUnits[std::size_t(base_)]);
+    for (const char* at = begin; at + 1 < end; ++at)
+        tokenizer_.take(kAsciiUnits[static_cast<unsigned char>(*at)]);
+    base_ = static_cast<unsigned char>(end[-1]);
+}
+
+// `closed`: an ASCII character follows in the same chunk, so the piece ends here.
+void TextDecoder::takeOther(std::string_view bytes, bool closed)
+{
+    if (closed && run_.empty()) {
+        if (const int unit = PrecomposedUnit(bytes); unit >= 0) {
+            if (base_ >= 0)
                 tokenizer_.take(kAsciiUnits[std::size_t(base_)]);
-            base_ = byte;
-        } else {
-            run_.push_back(byte);
-            if (run_.size() > kLongRun)
-                cutLongRun();
+            tokenizer_.take(unit);
+            base_ = -1;
+            return;
         }
+    }
+    for (const char byte : bytes) {
+        run_.push_back(byte);
+        if (run_.size() > kLongRun)
+            cutLongRun();
     }
 }
 

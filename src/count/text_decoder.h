@@ -34,6 +34,8 @@ public:
 private:
     void skipByteOrderMark(std::string_view& bytes);
     void feedText(std::string_view bytes);
+    void takeAscii(const char* begin, const char* end);
+    void takeOther(std::string_view bytes, bool closed);
     void closePiece();
     void normalisePiece(std::string_view run);
     void cutLongRun();

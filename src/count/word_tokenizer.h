@@ -3,56 +3,60 @@
 // greedily from left to right ("shtëpi": sh t ë p i), so a unit that can
 // begin one waits for the next. A unit that is no letter of the alphabet
 // ends the word: no pair is counted across it.
+//
+// The rules are written once, as a plain step (word_tokenizer.cpp), and
+// turned into a table of what each unit does in each waiting state. Counting
+// is then a table look-up and four increments per unit, with no branch on
+// the text: "none" has counter slots of its own that are never read.
 
 #include "count/alphabet.h"
 #include "count/letter_counts.h"
 
 #include <array>
+#include <cstdint>
 
 namespace cellaro::count {
 
 class WordTokenizer {
 public:
-    explicit WordTokenizer(LetterCounts& counts);
+    WordTokenizer();
 
     void take(int unit)
     {
-        if (held_ >= 0) {
-            const int digraph = digraphs_[std::size_t(held_)][std::size_t(unit)];
-            const int waiting = held_;
-            held_ = -1;
-            if (digraph != kNoLetter)
-                return count(digraph);
-            count(singles_[std::size_t(waiting)]);
-        }
-        if (beginsDigraph_[std::size_t(unit)])
-            held_ = unit;
-        else
-            count(singles_[std::size_t(unit)]);
+        const Step& step = steps_[held_][std::size_t(unit)];
+        ++letters_[step.first];
+        ++letters_[step.second];
+        ++pairs_[previous_ * kSlots + step.first];
+        ++pairs_[step.firstThenSecond];
+        previous_ = (previous_ & step.keepPrevious) | step.previous;
+        held_ = step.held;
     }
 
     // The end of a text: the waiting unit counts alone, the word is over.
     void endWord() { take(kUnitOther); }
 
-private:
-    void count(int letter)
-    {
-        if (letter == kNoLetter) {
-            previous_ = kNoLetter;
-            return;
-        }
-        ++counts_.letters[std::size_t(letter)];
-        if (previous_ != kNoLetter)
-            ++counts_.pairs[std::size_t(previous_ * kLetters + letter)];
-        previous_ = letter;
-    }
+    LetterCounts counts() const;
 
-    LetterCounts& counts_;
-    int held_ = -1;               // a unit that may begin a two-unit letter
-    int previous_ = kNoLetter;    // the word's letter before, for pairs
-    std::array<std::array<int, kUnits>, kUnits> digraphs_ {};
-    std::array<int, kUnits> singles_ {};
-    std::array<bool, kUnits> beginsDigraph_ {};
+    // The letters below 36 and kNone stand for "no letter".
+    static constexpr unsigned kNone = kLetters;
+    static constexpr unsigned kSlots = kLetters + 1;
+    static constexpr int kWaitingStates = 10; // nothing, or one of d g l n r s t x z
+
+    struct Step {
+        std::uint8_t held = 0;          // the waiting state after this unit
+        std::uint8_t first = kNone;     // the letters this unit completes, in order
+        std::uint8_t second = kNone + 1; // its own slot: a second letter is rare
+        std::uint8_t previous = 0;      // the word's last letter after it ...
+        std::uint8_t keepPrevious = 0;  // ... or 0xFF: it stays as it was
+        std::uint16_t firstThenSecond = 0;
+    };
+
+private:
+    std::array<std::array<Step, kUnits>, kWaitingStates> steps_;
+    unsigned held_ = 0;
+    unsigned previous_ = kNone;
+    std::array<std::uint64_t, kSlots + 1> letters_ {};
+    std::array<std::uint64_t, kSlots * kSlots> pairs_ {};
 };
 
 } // namespace cellaro::count

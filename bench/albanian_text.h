@@ -1,0 +1,15 @@
+#pragma once
+// A made-up Albanian text: sentences of words drawn with a fixed seed from a
+// small hand-written vocabulary, so every run and every machine gets the
+// same bytes. Used to time cellaro-count and for the README's picture.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace cellaro::bench {
+
+// At least `bytes` bytes of UTF-8 text, whole lines, from `seed`.
+std::string AlbanianText(std::size_t bytes, std::uint32_t seed = 1296);
+
+} // namespace cellaro::bench
