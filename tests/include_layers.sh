@@ -2,13 +2,14 @@
 # Every folder of src/ is a layer and includes only from itself and the
 # layers below it:
 #   app -> window, render -> paint -> entries -> surface
+#   count -> cli -> surface
 # Fails on an include that points up or sideways, or names a folder that
 # has no place in the order.
 #   include_layers.sh <src>
 set -euo pipefail
 src=$1
 
-declare -A rank=([surface]=0 [entries]=1 [paint]=2 [window]=3 [render]=3 [app]=4)
+declare -A rank=([surface]=0 [entries]=1 [cli]=1 [paint]=2 [count]=2 [window]=3 [render]=3 [app]=4)
 
 failures=0
 while IFS= read -r -d '' file; do

@@ -1,7 +1,7 @@
 #include "count/count_command.h"
 
 #include "cli/exit_status.h"
-#include "cli/version_text.h"
+#include "surface/product.h"
 #include "count/count_options.h"
 #include "count/count_scale.h"
 #include "count/text_counter.h"
@@ -124,7 +124,7 @@ int RunCountCommand(const QStringList& arguments, CountStreams& streams)
     if (std::holds_alternative<CountHelp>(parsed))
         return Write(QStringLiteral("-"), CountHelpText().toStdString(), streams);
     if (std::holds_alternative<CountVersion>(parsed))
-        return Write(QStringLiteral("-"), (cli::VersionText() + u'\n').toStdString(), streams);
+        return Write(QStringLiteral("-"), (ProductVersionLine() + u'\n').toStdString(), streams);
     return Count(std::get<CountRequest>(parsed).options, streams);
 }
 
