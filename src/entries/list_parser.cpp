@@ -71,7 +71,7 @@ class ListReader {
 public:
     // Room for every line the text can hold, up to the table's size: an
     // accepted line takes at least a comma and a line feed.
-    ListReader(double threshold, qsizetype textLength) : threshold_(threshold)
+    explicit ListReader(double threshold, qsizetype textLength = 0) : threshold_(threshold)
     {
         const std::size_t room = std::size_t(std::min<qsizetype>(textLength / 2, kMaxEntries));
         list_.labels.reserve(room);
@@ -84,6 +84,13 @@ public:
         const bool asItStands = line.readsAsItStands();
         const QStringView buffer = asItStands ? line.raw : LineBuffer(line.raw, scratch_);
         const qsizetype comma = asItStands ? line.comma : buffer.indexOf(u',');
+        return finishBuffer(buffer, comma, lineNumber, asItStands);
+    }
+
+    // A line as the buffer holds it (no dropped characters) with its first
+    // comma, or -1. A label that lives only as long as the line is copied.
+    bool finishBuffer(QStringView buffer, qsizetype comma, int lineNumber, bool labelOutlivesLine)
+    {
         if (comma < 0)
             return true;
         const double count = Val(buffer.sliced(comma + 1));
@@ -98,14 +105,17 @@ public:
             error_ = ShowError { ShowError::Overflow, lineNumber };
             return false;
         }
-        accept(asItStands ? buffer.first(comma) : keptLabel(buffer.first(comma)), *value);
+        const QStringView label = buffer.first(comma);
+        accept(labelOutlivesLine ? label : keptLabel(label), *value);
         return true;
     }
 
     ParseOutcome outcome() && { return ParseOutcome { std::move(list_), error_ }; }
+    const std::optional<ShowError>& error() const { return error_; }
+    const ParsedList& list() const { return list_; }
 
 private:
-    // A label read from the scratch buffer outlives the line: keep a copy.
+    // A label read from a buffer that the next line reuses: keep a copy.
     // The copy's characters stay where they are when the vector grows.
     QStringView keptLabel(QStringView label)
     {
@@ -214,6 +224,66 @@ std::optional<ShowError> ReadList(EntryTable& table, QStringView listText, doubl
     if (!parsed.error)
         StoreParsedList(table, parsed.list);
     return parsed.error;
+}
+
+struct ListStream::State {
+    explicit State(double threshold) : reader(threshold) {}
+
+    // A line feed finishes the line; a dropped character is left out.
+    bool take(QStringView piece)
+    {
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < piece.size(); ++i) {
+            if (!IsDroppedCharacter(piece[i]))
+                continue;
+            append(piece.sliced(start, i - start));
+            start = i + 1;
+            if (piece[i] == u'\n' && !finishLine())
+                return false;
+        }
+        append(piece.sliced(start));
+        return true;
+    }
+
+    void append(QStringView run)
+    {
+        if (comma < 0) {
+            const qsizetype found = run.indexOf(u',');
+            if (found >= 0)
+                comma = line.size() + found;
+        }
+        line.append(run);
+    }
+
+    bool finishLine()
+    {
+        const bool stored = reader.finishBuffer(line, comma, lineNumber, false);
+        line.clear();
+        comma = -1;
+        ++lineNumber;
+        return stored;
+    }
+
+    ListReader reader;
+    QString line;
+    qsizetype comma = -1;
+    int lineNumber = 1;
+};
+
+ListStream::ListStream(double threshold) : state_(std::make_unique<State>(threshold)) {}
+
+ListStream::~ListStream() = default;
+
+bool ListStream::Add(QStringView piece)
+{
+    return !state_->reader.error() && state_->take(piece);
+}
+
+std::optional<ShowError> ListStream::StoreInto(EntryTable& table) const
+{
+    if (!state_->reader.error())
+        StoreParsedList(table, state_->reader.list());
+    return state_->reader.error();
 }
 
 } // namespace cellaro

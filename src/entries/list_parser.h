@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 
 namespace cellaro {
@@ -33,5 +34,29 @@ double ReadThreshold(QStringView thresholdText);
 // replaces the table's content from index 1 upwards (slots above the new
 // count keep what they held). A rejected list leaves the table untouched.
 std::optional<ShowError> ReadList(EntryTable& table, QStringView listText, double threshold);
+
+// The same reading for a list that arrives in pieces, from a file or a pipe:
+// only the line being read and the accepted entries are kept, so memory
+// follows the accepted entries, not the text's length.
+class ListStream {
+public:
+    explicit ListStream(double threshold);
+    ~ListStream();
+    ListStream(const ListStream&) = delete;
+    ListStream& operator=(const ListStream&) = delete;
+
+    // Reads the next piece of the text. False once a line that cannot be
+    // stored was read: the outcome is decided and the rest need not be read.
+    bool Add(QStringView piece);
+
+    // What ReadList would have done with the whole text: stores the accepted
+    // entries, or gives the error and leaves the table untouched. Text after
+    // the last line feed is never finished, so it is never read.
+    std::optional<ShowError> StoreInto(EntryTable& table) const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 } // namespace cellaro

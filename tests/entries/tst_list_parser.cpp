@@ -37,6 +37,40 @@ bool SameTable(const EntryTable& a, const EntryTable& b)
         && a.EntryValues == b.EntryValues;
 }
 
+// The list read the way the renderer reads a file: in pieces of `size`
+// characters, into a table that starts as `start`.
+struct Streamed {
+    EntryTable table;
+    std::optional<ShowError> error;
+};
+
+Streamed ReadInPieces(const QString& list, const QString& threshold, qsizetype size, const EntryTable& start)
+{
+    Streamed streamed { start, std::nullopt };
+    ListStream stream(ReadThreshold(threshold));
+    for (qsizetype at = 0; at < list.size(); at += size)
+        if (!stream.Add(QStringView(list).sliced(at, std::min(size, list.size() - at))))
+            break;
+    streamed.error = stream.StoreInto(streamed.table);
+    return streamed;
+}
+
+// Read whole or in pieces of any size, a list gives the same table or the
+// same error; `start` is the table the whole reading began with.
+void CompareWithPieces(const QString& list, const QString& threshold, const EntryTable& start,
+                       const EntryTable& whole, const std::optional<ShowError>& wholeError)
+{
+    for (qsizetype size : { 1, 2, 3, 7, 64 }) {
+        const Streamed streamed = ReadInPieces(list, threshold, size, start);
+        QCOMPARE(streamed.error.has_value(), wholeError.has_value());
+        if (wholeError) {
+            QCOMPARE(streamed.error->kind, wholeError->kind);
+            QCOMPARE(streamed.error->line, wholeError->line);
+        }
+        QVERIFY2(SameTable(streamed.table, whole), qPrintable(QStringLiteral("pieces of %1").arg(size)));
+    }
+}
+
 } // namespace
 
 class TestListParser : public QObject {
@@ -171,6 +205,7 @@ void TestListParser::lines()
     }
     QCOMPARE(int(table.MaxValue), maxValue);
     QCOMPARE(table.TotalValue, total);
+    CompareWithPieces(list, threshold, EntryTable(), table, std::nullopt);
 }
 
 void TestListParser::threshold_data()
@@ -277,6 +312,7 @@ void TestListParser::rejectedWhole()
                                                             : ShowError::Overflow,
                                 line };
     QVERIFY2(DescribeShowError(otherKind) != message, "the message does not name the kind");
+    CompareWithPieces(list, threshold, before, before, run.error);
 }
 
 void TestListParser::showDrawsOnlyWhenSomethingWasAccepted_data()
