@@ -1,0 +1,67 @@
+#include "render/list_input.h"
+
+#include <QStringDecoder>
+
+namespace cellaro {
+
+namespace {
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+// UTF-8 as it stands: QString::fromUtf8 would also drop a mark at the start
+// of every stretch, where the list may hold one as part of a label.
+QString FromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8,
+                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+// Just past the last byte below 0x80, or 0: an ASCII byte either stands
+// alone or ends an incomplete sequence, so decoding after it starts afresh.
+qsizetype AfterLastAscii(const QByteArray& bytes)
+{
+    for (qsizetype i = bytes.size(); i > 0; --i)
+        if (static_cast<unsigned char>(bytes[i - 1]) < 0x80)
+            return i;
+    return 0;
+}
+
+} // namespace
+
+QString ListBytesDecoder::Decode(std::string_view bytes)
+{
+    pending_.append(bytes.data(), qsizetype(bytes.size()));
+    const qsizetype end = AfterLastAscii(pending_);
+    if (end == 0)
+        return {};
+    // The mark is three bytes above 0x7F, so it is whole by the time the
+    // first stretch is decoded.
+    const qsizetype start = atStart_ && pending_.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0;
+    atStart_ = false;
+    const QString text = FromUtf8(QByteArrayView(pending_).sliced(start, end - start));
+    pending_.remove(0, end);
+    return text;
+}
+
+QString DecodeListBytes(const QByteArray& bytes)
+{
+    return FromUtf8(bytes.startsWith(kByteOrderMark) ? bytes.sliced(kByteOrderMark.size()) : bytes);
+}
+
+ListReading ReadListFile(EntryTable& table, const QString& path, const cli::StandardInput& input,
+                         double threshold, std::int64_t maxBytes)
+{
+    ListBytesDecoder decoder;
+    ListStream list(threshold);
+    const auto consume = [&](std::string_view chunk) {
+        return list.Add(decoder.Decode(chunk)) ? cli::ChunkVerdict::Continue : cli::ChunkVerdict::Decided;
+    };
+    ListReading reading;
+    reading.readError = cli::ReadInChunks(path, input, cli::ReadLimits { maxBytes }, consume);
+    if (!reading.readError)
+        reading.listError = list.StoreInto(table);
+    return reading;
+}
+
+} // namespace cellaro
