@@ -9,6 +9,7 @@ CELLARO_PACKAGES=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   libbenchmark-dev
+  libpng-dev
   fonts-dejavu-core
   xvfb xdotool
 )

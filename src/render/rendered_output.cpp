@@ -1,6 +1,7 @@
 #include "render/rendered_output.h"
 
 #include "render/op_dump.h"
+#include "render/png_writer.h"
 #include "render/svg_surface.h"
 #include "surface/image_surface.h"
 #include "surface/recording_surface.h"
@@ -20,15 +21,6 @@ ShowOutcome Replay(const SessionInputs& inputs, FormState& form, FormSurface& pi
     outcome.drewGrid = !outcome.error && DrawsGrid(form.entries);
     outcome.entryCount = outcome.error ? 0 : form.entries.EntryCount;
     return outcome;
-}
-
-QByteArray EncodePng(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 RenderedOutput RenderSvg(const SessionInputs& inputs)
