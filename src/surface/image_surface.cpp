@@ -54,7 +54,6 @@ ImageSurface::ImageSurface(QSize logicalSize, QColor background, QFont font,
     : image_(NewImage(logicalSize, devicePixelRatio, background))
     , background_(background)
     , font_(std::move(font))
-    , ascent_(QFontMetricsF(font_).ascent())
 {
 }
 
@@ -147,7 +146,16 @@ void ImageSurface::Print(const QString& text)
     if (unscaled())
         p.drawStaticText(topLeft, preparedText(text));
     else
-        p.drawText(topLeft + QPointF(0, ascent_), text);
+        p.drawText(topLeft + QPointF(0, ascent()), text);
+}
+
+// The first use of a font loads the font database, which costs more than
+// painting a large grid; a picture without texts never needs it.
+qreal ImageSurface::ascent()
+{
+    if (!ascent_)
+        ascent_ = QFontMetricsF(font_).ascent();
+    return *ascent_;
 }
 
 // Laying a text out (shaping it) costs more than drawing its glyphs; the

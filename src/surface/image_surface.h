@@ -14,6 +14,7 @@
 #include <QStaticText>
 
 #include <memory>
+#include <optional>
 
 namespace cellaro {
 
@@ -46,12 +47,13 @@ private:
     // the scanlines and texts are drawn from their prepared layouts.
     bool unscaled() const;
     const QStaticText& preparedText(const QString& text);
+    qreal ascent();
 
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_;
     QFont font_;
-    qreal ascent_ = 0;
+    std::optional<qreal> ascent_; // measured on the first text drawn with drawText
     // The texts printed lately, laid out once: a repaint prints the same
     // labels, counts and shares again.
     QHash<QString, QStaticText> preparedTexts_;
