@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -17,24 +18,71 @@ void KeepToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QStr
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
+// The arguments as the application object would hand them over, before it
+// has taken out those meant for itself.
+QStringList ArgumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// Whether the application object would take one of the arguments for itself
+// (-platform, -reverse, -style=..., with one or two dashes). Such a command
+// line reads differently once the application exists, so it is answered
+// only then.
+bool ToolkitTakesAnArgument(const QStringList& arguments)
+{
+    static const QStringList kToolkitOptions {
+        "platform", "plugin", "qwindow", "reverse", "session", "style", "testability", "qmljsdebugger",
+    };
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith(u'-'))
+            continue;
+        const QStringView name = QStringView(argument).sliced(argument.startsWith(u"--") ? 2 : 1);
+        for (const QString& option : kToolkitOptions)
+            if (name.startsWith(option))
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    // Drawing needs no display: the offscreen platform serves fonts and
-    // painting alike.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepToolkitErrorsOnly);
-    QGuiApplication application(argc, argv);
-
     QFile input;
     input.open(stdin, QIODevice::ReadOnly);
     QFile output;
     output.open(stdout, QIODevice::WriteOnly);
     cellaro::CommandStreams streams { &input, &output, {} };
-    const int exitCode = cellaro::RunRenderCommand(QGuiApplication::arguments(), streams);
-    output.close();
-    std::fputs(streams.errors.toLocal8Bit().constData(), stderr);
+    const auto finish = [&](int exitCode) {
+        output.close();
+        std::fputs(streams.errors.toLocal8Bit().constData(), stderr);
+        std::fflush(stdout);
+        std::fflush(stderr);
+        return exitCode;
+    };
+
+    // Help, version and usage errors need neither a platform nor fonts.
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    if (!ToolkitTakesAnArgument(arguments))
+        if (const auto answered = cellaro::AnswerWithoutDrawing(cellaro::ParseRenderArguments(arguments), streams))
+            return finish(*answered);
+
+    // Drawing needs no display: the offscreen platform serves fonts and
+    // painting alike.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const int exitCode = finish(cellaro::RunRenderCommand(QGuiApplication::arguments(), streams));
+#ifndef CELLARO_FULL_TEARDOWN
+    // Everything is written and flushed. Tearing the application down would
+    // load the font configuration only to release it when no text was drawn,
+    // and free memory the process is about to give back anyway.
+    std::_Exit(exitCode);
+#endif
     return exitCode;
 }

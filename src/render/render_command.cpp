@@ -98,9 +98,8 @@ int Render(const RenderOptions& options, CommandStreams& streams)
 
 } // namespace
 
-int RunRenderCommand(const QStringList& arguments, CommandStreams& streams)
+std::optional<int> AnswerWithoutDrawing(const ParsedArguments& parsed, CommandStreams& streams)
 {
-    const ParsedArguments parsed = ParseRenderArguments(arguments);
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         Complain(streams, usage->message);
         return kExitUsage;
@@ -113,6 +112,14 @@ int RunRenderCommand(const QStringList& arguments, CommandStreams& streams)
         streams.output->write((ProductVersionLine() + u'\n').toUtf8());
         return kExitSuccess;
     }
+    return std::nullopt;
+}
+
+int RunRenderCommand(const QStringList& arguments, CommandStreams& streams)
+{
+    const ParsedArguments parsed = ParseRenderArguments(arguments);
+    if (const std::optional<int> answered = AnswerWithoutDrawing(parsed, streams))
+        return *answered;
     return Render(std::get<RenderRequest>(parsed).options, streams);
 }
 

@@ -287,6 +287,56 @@ private slots:
         if (pictureWritten && arguments.last().endsWith(".png"))
             QCOMPARE(QImage(folder().filePath("out.png")).size(), QSize(639, 639));
     }
+
+    // The real program answers exactly as the command does in-process, byte
+    // for byte: help, version and usage errors are answered before any
+    // application object exists, arguments the toolkit takes for itself
+    // still reach it, and output to standard output is complete.
+    void programAnswersAsInProcess_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+
+        QTest::newRow("--version") << QStringList { "--version" };
+        QTest::newRow("-v") << QStringList { "-v" };
+        QTest::newRow("--help") << QStringList { "--help" };
+        QTest::newRow("help wins over a bad scheme") << QStringList { "--scheme", "Foo", "-h" };
+        QTest::newRow("unknown option") << QStringList { "--size", "9", "-o", "out.png" };
+        QTest::newRow("unknown scheme") << QStringList { "--scheme", "x", "-o", "out.png" };
+        QTest::newRow("no arguments") << QStringList {};
+        QTest::newRow("stray argument") << QStringList { "list.txt", "-o", "out.png" };
+        QTest::newRow("toolkit's -platform, then --version")
+            << QStringList { "-platform", "offscreen", "--version" };
+        QTest::newRow("toolkit's --reverse, then --help") << QStringList { "--reverse", "--help" };
+        QTest::newRow("toolkit's -style=, then a usage error") << QStringList { "-style=x", "--scheme", "9" };
+        QTest::newRow("dump") << QStringList { "--dump", "--scheme", "Ngj4" };
+        QTest::newRow("png to standard output") << QStringList { "-o", "-", "--format", "png" };
+    }
+
+    void programAnswersAsInProcess()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(folder().path());
+        program.start(CELLARO_RENDER_PROGRAM, arguments);
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+
+        // In-process, the application object has already taken its own
+        // arguments out.
+        QStringList own = arguments;
+        own.removeOne("-platform");
+        own.removeOne("offscreen");
+        own.removeOne("--reverse");
+        own.removeOne("-style=x");
+        const CommandRun run = Run(folder(), own);
+        QCOMPARE(program.exitCode(), run.exitCode);
+        QCOMPARE(program.readAllStandardOutput(), run.output);
+        QCOMPARE(QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts),
+                 run.errorLines);
+    }
 };
 
 QTEST_MAIN(TestRenderCommand)
