@@ -1,6 +1,7 @@
 // PNG encoder settings for the renderer's pictures, side by side: every row
 // filter (none, sub, up, paeth) at zlib levels 1..6, with the default and the
-// run-length-only strategy, against the toolkit's own PNG writer. Prints the
+// run-length-only strategy, as RGB and (at level 1) as a palette where the
+// picture has at most 256 colours, against the toolkit's own PNG writer. Prints the
 // CPU time per encode (median, min-max over interleaved repetitions) and the
 // file size at 36, 121, 1296 and 10000 entries, and checks that every
 // candidate decodes to the same pixels.
@@ -43,16 +44,23 @@ std::vector<Candidate> Candidates()
 {
     std::vector<Candidate> candidates { { QStringLiteral("toolkit writer"), ToolkitPng } };
     const char* filterNames[] = { "none", "sub", "up", "paeth" };
+    const auto add = [&](PngFilter filter, int level, bool rle, bool palette) {
+        const PngSettings settings { filter, level, rle, palette };
+        candidates.push_back({ QStringLiteral("%1, level %2%3%4")
+                                   .arg(filterNames[int(filter)])
+                                   .arg(level)
+                                   .arg(rle ? QStringLiteral(", rle") : QString())
+                                   .arg(palette ? QStringLiteral(", palette") : QString()),
+                               [settings](const QImage& image) { return EncodePng(image, settings); } });
+    };
     for (bool rle : { false, true })
         for (PngFilter filter : { PngFilter::None, PngFilter::Sub, PngFilter::Up, PngFilter::Paeth })
-            for (int level = 1; level <= 6; ++level) {
-                const PngSettings settings { filter, level, rle };
-                candidates.push_back({ QStringLiteral("%1, level %2%3")
-                                           .arg(filterNames[int(filter)])
-                                           .arg(level)
-                                           .arg(rle ? QStringLiteral(", rle") : QString()),
-                                       [settings](const QImage& image) { return EncodePng(image, settings); } });
-            }
+            for (int level = 1; level <= 6; ++level)
+                add(filter, level, rle, false);
+    // Up to 256 colours as a palette: the flat pictures at 1296 and 10000 entries.
+    for (bool rle : { false, true })
+        for (PngFilter filter : { PngFilter::None, PngFilter::Sub, PngFilter::Up, PngFilter::Paeth })
+            add(filter, 1, rle, true);
     return candidates;
 }
 

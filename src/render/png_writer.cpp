@@ -3,7 +3,10 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <array>
 #include <csetjmp>
+#include <optional>
+#include <vector>
 
 namespace cellaro {
 
@@ -28,10 +31,53 @@ void AppendBytes(png_structp png, png_bytep data, png_size_t length)
 
 void NoFlush(png_structp) {}
 
+struct IndexedPixels {
+    std::vector<png_color> palette;
+    std::vector<png_byte> indexes; // one a pixel, row after row
+};
+
+// The picture as palette indexes when it has at most 256 colours. A grid
+// without texts has one colour a cell and a few more; texts bring
+// thousands of blended shades, and the scan stops at the 257th colour.
+std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
+{
+    constexpr std::size_t kSlots = 1024; // open addressing, at most a quarter full
+    std::array<QRgb, kSlots> colours {}; // 0: free; an RGB32 pixel's top byte is 0xFF
+    std::array<png_byte, kSlots> indexOf {};
+    IndexedPixels indexed;
+    indexed.indexes.resize(std::size_t(image.width()) * std::size_t(image.height()));
+    png_byte* next = indexed.indexes.data();
+    QRgb last = 0;
+    png_byte lastIndex = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x, ++next) {
+            const QRgb pixel = line[x] | 0xFF000000u;
+            if (pixel != last) { // runs of one colour are the rule
+                std::size_t slot = (pixel * 2654435761u) % kSlots;
+                while (colours[slot] != 0 && colours[slot] != pixel)
+                    slot = (slot + 1) % kSlots;
+                if (colours[slot] == 0) {
+                    if (indexed.palette.size() == 256)
+                        return std::nullopt;
+                    colours[slot] = pixel;
+                    indexOf[slot] = png_byte(indexed.palette.size());
+                    indexed.palette.push_back({ png_byte(qRed(pixel)), png_byte(qGreen(pixel)),
+                                                png_byte(qBlue(pixel)) });
+                }
+                last = pixel;
+                lastIndex = indexOf[slot];
+            }
+            *next = lastIndex;
+        }
+    }
+    return indexed;
+}
+
 // libpng reports errors by longjmp back here, so nothing in this function
 // may own a resource; `bytes` and the image belong to the caller.
-bool WriteImage(png_structp png, png_infop info, const QImage& image, const PngSettings& settings,
-                QByteArray* bytes)
+bool WriteImage(png_structp png, png_infop info, const QImage& image, const IndexedPixels* indexed,
+                const PngSettings& settings, QByteArray* bytes)
 {
     if (setjmp(png_jmpbuf(png)))
         return false;
@@ -40,12 +86,20 @@ bool WriteImage(png_structp png, png_infop info, const QImage& image, const PngS
     png_set_compression_level(png, settings.zlibLevel);
     png_set_compression_strategy(png, settings.runLengthOnly ? Z_RLE : Z_DEFAULT_STRATEGY);
     png_set_IHDR(png, info, png_uint_32(image.width()), png_uint_32(image.height()), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE,
-                 PNG_FILTER_TYPE_BASE);
+                 indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
+    if (indexed)
+        png_set_PLTE(png, info, indexed->palette.data(), int(indexed->palette.size()));
     if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0)
         png_set_pHYs(png, info, png_uint_32(image.dotsPerMeterX()), png_uint_32(image.dotsPerMeterY()),
                      PNG_RESOLUTION_METER);
     png_write_info(png, info);
+    if (indexed) {
+        for (int y = 0; y < image.height(); ++y)
+            png_write_row(png, indexed->indexes.data() + std::size_t(y) * std::size_t(image.width()));
+        png_write_end(png, nullptr);
+        return true;
+    }
     // An RGB32 pixel is one 32-bit word 0xFFRRGGBB: libpng drops the unused
     // byte and puts the rest in RGB order itself.
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
@@ -68,8 +122,10 @@ QByteArray EncodePng(const QImage& image, const PngSettings& settings)
                                                              : image.convertToFormat(QImage::Format_RGB32);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
+    const std::optional<IndexedPixels> indexed =
+        settings.paletteWhenFew ? IndexedPixelsOf(rgb) : std::nullopt;
     QByteArray bytes;
-    const bool written = info && WriteImage(png, info, rgb, settings, &bytes);
+    const bool written = info && WriteImage(png, info, rgb, indexed ? &*indexed : nullptr, settings, &bytes);
     png_destroy_write_struct(&png, &info);
     return written ? bytes : QByteArray();
 }

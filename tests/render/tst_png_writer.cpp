@@ -28,13 +28,14 @@ QByteArray ToolkitPng(const QImage& image)
     return bytes;
 }
 
-// A list whose picture has texts, hence thousands of colours.
-QImage PictureWithTexts()
+// The picture of a list of `entries` scattered counts: with texts, hence
+// thousands of colours, up to 121 entries.
+QImage Picture(int entries, Int16 scheme)
 {
     QString list;
-    for (int i = 0; i < 121; ++i)
+    for (int i = 0; i < entries; ++i)
         list += QStringLiteral("e%1,%2\n").arg(i).arg((i * 7919 + 13) % 2000);
-    return RenderImage({ list, QStringLiteral("0"), 7, {} }).image;
+    return RenderImage({ list, QStringLiteral("0"), scheme, {} }).image;
 }
 
 // Every pixel a different colour, in an odd width, so no row repeats.
@@ -44,6 +45,16 @@ QImage Gradient(QImage::Format format)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(x * 7, y * 11, (x * y) % 256));
+    return image;
+}
+
+// `colours` different colours in runs of three pixels, then the first again.
+QImage Colours(int colours)
+{
+    QImage image(3 * colours + 1, 2, QImage::Format_RGB32);
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < 2; ++y)
+            image.setPixel(x, y, qRgb((x / 3) % colours, 200, (x / 3) % colours / 2));
     return image;
 }
 
@@ -57,18 +68,26 @@ private slots:
     {
         QTest::addColumn<QImage>("image");
         QTest::addColumn<PngSettings>("settings");
+        QTest::addColumn<bool>("palette"); // written as palette indexes
 
-        const QImage texts = PictureWithTexts();
-        QTest::newRow("picture with texts, default settings") << texts << PngSettings {};
-        QTest::newRow("no filter, level 6") << texts << PngSettings { PngFilter::None, 6, false };
-        QTest::newRow("sub, level 1") << texts << PngSettings { PngFilter::Sub, 1, false };
-        QTest::newRow("up, level 3") << texts << PngSettings { PngFilter::Up, 3, false };
-        QTest::newRow("paeth, run-length") << texts << PngSettings { PngFilter::Paeth, 1, true };
-        QTest::newRow("gradient, default settings") << Gradient(QImage::Format_RGB32) << PngSettings {};
-        QTest::newRow("gradient, paeth") << Gradient(QImage::Format_RGB32) << PngSettings { PngFilter::Paeth, 2, false };
-        QTest::newRow("opaque ARGB32") << Gradient(QImage::Format_ARGB32) << PngSettings {};
-        QTest::newRow("RGB888") << Gradient(QImage::Format_RGB888) << PngSettings {};
-        QTest::newRow("one pixel") << Gradient(QImage::Format_RGB32).copy(3, 4, 1, 1) << PngSettings {};
+        const QImage texts = Picture(121, 7);
+        QTest::newRow("picture with texts, default settings") << texts << PngSettings {} << false;
+        QTest::newRow("no filter, level 6") << texts << PngSettings { PngFilter::None, 6, false } << false;
+        QTest::newRow("sub, level 1") << texts << PngSettings { PngFilter::Sub, 1, false } << false;
+        QTest::newRow("up, level 3") << texts << PngSettings { PngFilter::Up, 3, false } << false;
+        QTest::newRow("paeth, run-length") << texts << PngSettings { PngFilter::Paeth, 1, true } << false;
+        QTest::newRow("gradient, default settings") << Gradient(QImage::Format_RGB32) << PngSettings {} << false;
+        QTest::newRow("gradient, paeth")
+            << Gradient(QImage::Format_RGB32) << PngSettings { PngFilter::Paeth, 2, false } << false;
+        QTest::newRow("opaque ARGB32") << Gradient(QImage::Format_ARGB32) << PngSettings {} << false;
+        QTest::newRow("RGB888") << Gradient(QImage::Format_RGB888) << PngSettings {} << false;
+        QTest::newRow("256 colours") << Colours(256) << PngSettings {} << true;
+        QTest::newRow("257 colours") << Colours(257) << PngSettings {} << false;
+        QTest::newRow("256 colours, palette not wanted")
+            << Colours(256) << PngSettings { PngFilter::Up, 1, true, false } << false;
+        QTest::newRow("256 colours, paeth") << Colours(256) << PngSettings { PngFilter::Paeth, 2, false } << true;
+        QTest::newRow("grid without texts") << Picture(200, 4) << PngSettings {} << true;
+        QTest::newRow("one pixel") << Gradient(QImage::Format_RGB32).copy(3, 4, 1, 1) << PngSettings {} << true;
     }
 
     void samePixelsAsTheToolkitWriter()
@@ -77,6 +96,9 @@ private slots:
         QFETCH(PngSettings, settings);
         const QByteArray png = EncodePng(image, settings);
         QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
+        constexpr int kColourTypeOffset = 8 + 8 + 9; // signature, chunk head, IHDR fields before it
+        QFETCH(bool, palette);
+        QCOMPARE(int(png[kColourTypeOffset]), palette ? 3 : 2);
         const QImage ours = Decoded(png);
         QCOMPARE(ours.size(), image.size());
         QCOMPARE(ours, Decoded(ToolkitPng(image)));
