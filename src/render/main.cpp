@@ -28,12 +28,16 @@ QStringList ArgumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-// Whether the application object would take one of the arguments for itself
+// Whether the application object may take one of the arguments for itself
 // (-platform, -reverse, -style=..., with one or two dashes). Such a command
 // line reads differently once the application exists, so it is answered
-// only then.
-bool ToolkitTakesAnArgument(const QStringList& arguments)
+// only then. A platform other than the offscreen one may take more (an X11
+// display, say), so with one named every command line waits for it.
+bool ToolkitMayTakeAnArgument(const QStringList& arguments)
 {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty() && platform != "offscreen")
+        return true;
     static const QStringList kToolkitOptions {
         "platform", "plugin", "qwindow", "reverse", "session", "style", "testability", "qmljsdebugger",
     };
@@ -68,7 +72,7 @@ int main(int argc, char* argv[])
 
     // Help, version and usage errors need neither a platform nor fonts.
     const QStringList arguments = ArgumentsOf(argc, argv);
-    if (!ToolkitTakesAnArgument(arguments))
+    if (!ToolkitMayTakeAnArgument(arguments))
         if (const auto answered = cellaro::AnswerWithoutDrawing(cellaro::ParseRenderArguments(arguments), streams))
             return finish(*answered);
 
