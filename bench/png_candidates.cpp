@@ -99,8 +99,10 @@ int main(int argc, char* argv[])
                 kSizes[0], kSizes[1], kSizes[2], kSizes[3]);
     std::vector<std::vector<Result>> results(candidates.size(), std::vector<Result>(std::size(kSizes)));
     for (std::size_t s = 0; s < std::size(kSizes); ++s) {
-        const QImage image =
-            RenderImage({ bench::GeneratedList(kSizes[s]), QStringLiteral("0"), 0, {} }).image;
+        Session session;
+        if (ReadSession(SessionInputs { bench::GeneratedList(kSizes[s]), QStringLiteral("0"), 0, {} }, session))
+            qFatal("the benchmark list was rejected");
+        const QImage image = RenderImage(session).image;
         const QImage reference = image.convertToFormat(QImage::Format_RGB32);
         // Interleaved: each repetition runs every candidate once, so a busy
         // spell on the machine spreads over all of them.

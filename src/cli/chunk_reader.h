@@ -3,6 +3,7 @@
 // memory stays the same whatever the input's size.
 
 #include <QString>
+#include <QStringView>
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,7 @@
 namespace cellaro::cli {
 
 // The path naming standard input or standard output on a command line.
-inline constexpr auto kStandardStream = u"-";
+inline constexpr QStringView kStandardStream = u"-";
 
 struct StandardInput {
     int descriptor = 0;

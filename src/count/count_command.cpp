@@ -17,12 +17,9 @@ const QString kProgram = QStringLiteral("cellaro-count");
 // A NUL byte this early says the file is not a text.
 constexpr std::size_t kTextSniffBytes = 8192;
 
-void Complain(CountStreams& streams, const QString& message)
-{
-    streams.errors += kProgram + QStringLiteral(": ") + message + u'\n';
-}
+void Complain(cli::CommandStreams& streams, const QString& message) { streams.complain(kProgram, message); }
 
-int Write(const QString& path, std::string_view bytes, CountStreams& streams)
+int Write(const QString& path, std::string_view bytes, cli::CommandStreams& streams)
 {
     cli::OutputWriter writer(path, streams.output);
     if (writer.write(bytes) && writer.finish())
@@ -38,7 +35,7 @@ struct Tally {
 
 // Counts one input into the tally. Returns the error line, if any.
 std::optional<QString> CountInput(const QString& path, const CountOptions& options,
-                                  CountStreams& streams, Tally& tally)
+                                  cli::CommandStreams& streams, Tally& tally)
 {
     std::size_t offset = 0;
     std::optional<QString> refusal;
@@ -78,7 +75,7 @@ QString TooLargeMessage(const CountOptions& options, std::span<const std::uint64
         .arg(kLargestCount);
 }
 
-int Count(const CountOptions& options, CountStreams& streams)
+int Count(const CountOptions& options, cli::CommandStreams& streams)
 {
     Tally tally;
     for (const QString& input : options.inputs) {
@@ -114,7 +111,7 @@ int Count(const CountOptions& options, CountStreams& streams)
 
 } // namespace
 
-int RunCountCommand(const QStringList& arguments, CountStreams& streams)
+int RunCountCommand(const QStringList& arguments, cli::CommandStreams& streams)
 {
     const ParsedCountArguments parsed = ParseCountArguments(arguments);
     if (const auto* usage = std::get_if<CountUsageError>(&parsed)) {

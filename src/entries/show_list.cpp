@@ -7,11 +7,16 @@ std::optional<ShowError> ShowList(EntryTable& table, const ShowInputs& inputs, F
 {
     if (auto error = ReadList(table, inputs.listText, ReadThreshold(inputs.thresholdText)))
         return error;
+    ShowTable(table, surface, paintGrid);
+    return std::nullopt;
+}
+
+void ShowTable(const EntryTable& table, FormSurface& surface, const GridPainter& paintGrid)
+{
     if (table.EntryCount > 0) {
         surface.Cls();
         paintGrid(surface);
     }
-    return std::nullopt;
 }
 
 } // namespace cellaro

@@ -27,4 +27,8 @@ using GridPainter = std::function<void(FormSurface& surface)>;
 std::optional<ShowError> ShowList(EntryTable& table, const ShowInputs& inputs, FormSurface& surface,
                                   const GridPainter& paintGrid);
 
+// What Show does once the table is read: when it accepted at least one
+// entry, the surface is cleared and the grid painted; otherwise neither.
+void ShowTable(const EntryTable& table, FormSurface& surface, const GridPainter& paintGrid);
+
 } // namespace cellaro

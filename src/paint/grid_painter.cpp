@@ -42,6 +42,11 @@ void PaintCellTexts(const EntryTable& table, int o, TwipPoint origin, FormSurfac
     }
 }
 
+GridPainter PainterOf(FormState& form, Int16 scheme)
+{
+    return [&form, scheme](FormSurface& surface) { PaintGrid(form, scheme, surface); };
+}
+
 } // namespace
 
 QString ShareText(Int16 count, std::int32_t total)
@@ -89,8 +94,12 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
 std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, Int16 scheme,
                                   FormSurface& surface)
 {
-    return ShowList(form.entries, inputs, surface,
-                    [&form, scheme](FormSurface& drawn) { PaintGrid(form, scheme, drawn); });
+    return ShowList(form.entries, inputs, surface, PainterOf(form, scheme));
+}
+
+void ShowTable(FormState& form, Int16 scheme, FormSurface& surface)
+{
+    ShowTable(form.entries, surface, PainterOf(form, scheme));
 }
 
 } // namespace cellaro

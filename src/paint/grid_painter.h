@@ -26,6 +26,9 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface);
 std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, Int16 scheme,
                                   FormSurface& surface);
 
+// Show's drawing on the window's state, for a table already read.
+void ShowTable(FormState& form, Int16 scheme, FormSurface& surface);
+
 // The percentage text of a count: its share of the total with two decimals
 // in the user's locale, followed by "%".
 QString ShareText(Int16 count, std::int32_t total);

@@ -1,8 +1,8 @@
 // cellaro-render: the grid the window's Show draws, written to a file.
 
+#include "cli/command_streams.h"
 #include "render/render_command.h"
 
-#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -56,17 +56,12 @@ bool ToolkitMayTakeAnArgument(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    // First, before the toolkit opens descriptors of its own: a closed
+    // standard stream would hand its number to one of them.
+    cellaro::cli::CommandStreams streams = cellaro::cli::StandardStreams();
     qInstallMessageHandler(KeepToolkitErrorsOnly);
-    QFile input;
-    input.open(stdin, QIODevice::ReadOnly);
-    QFile output;
-    output.open(stdout, QIODevice::WriteOnly);
-    cellaro::CommandStreams streams { &input, &output, {} };
     const auto finish = [&](int exitCode) {
-        output.close();
-        std::fputs(streams.errors.toLocal8Bit().constData(), stderr);
-        std::fflush(stdout);
-        std::fflush(stderr);
+        cellaro::cli::WriteErrorLines(streams);
         return exitCode;
     };
 

@@ -1,13 +1,10 @@
 #include "render/render_command.h"
 
+#include "cli/exit_status.h"
 #include "entries/default_list.h"
+#include "render/list_input.h"
 #include "render/rendered_output.h"
 #include "surface/product.h"
-
-#include <QFile>
-#include <QSaveFile>
-
-#include <optional>
 
 namespace cellaro {
 
@@ -15,57 +12,39 @@ namespace {
 
 const QString kProgram = QStringLiteral("cellaro-render");
 
-void Complain(CommandStreams& streams, const QString& message)
-{
-    streams.errors += kProgram + QStringLiteral(": ") + message + u'\n';
-}
+void Complain(cli::CommandStreams& streams, const QString& message) { streams.complain(kProgram, message); }
 
-struct ListSource {
-    QString name; // how messages name it
-    QString text;
-};
-
-// The list file's bytes as text: UTF-8, line ends untouched. A byte-order
-// mark is a marker of the encoding, not part of the first label.
-QString DecodeList(const QByteArray& bytes)
-{
-    static const QByteArray kByteOrderMark("\xEF\xBB\xBF");
-    return QString::fromUtf8(bytes.startsWith(kByteOrderMark) ? bytes.sliced(3) : bytes);
-}
-
-std::optional<ListSource> ReadList(const RenderOptions& options, CommandStreams& streams)
+// How messages name where the list came from.
+QString ListName(const RenderOptions& options)
 {
     if (!options.listPath)
-        return ListSource { QStringLiteral("the default list"), DefaultListText() };
-    if (*options.listPath == kStdioPath)
-        return ListSource { QStringLiteral("standard input"), DecodeList(streams.input->readAll()) };
-
-    QFile file(*options.listPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Complain(streams, QStringLiteral("cannot read the list \"%1\": %2")
-                              .arg(*options.listPath, file.errorString()));
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        Complain(streams, QStringLiteral("cannot read the list \"%1\": %2")
-                              .arg(*options.listPath, file.errorString()));
-        return std::nullopt;
-    }
-    return ListSource { *options.listPath, DecodeList(bytes) };
+        return QStringLiteral("the default list");
+    return *options.listPath == cli::kStandardStream ? QStringLiteral("standard input") : *options.listPath;
 }
 
-bool WriteOutput(const RenderOptions& options, const QByteArray& bytes, CommandStreams& streams)
+// Reads the list into the session's table; says why when it cannot.
+bool ReadListOf(const RenderOptions& options, Session& session, cli::CommandStreams& streams)
 {
-    if (options.dump || options.outputPath == kStdioPath)
-        return streams.output->write(bytes) == bytes.size();
+    const double threshold = ReadThreshold(options.thresholdText);
+    ListReading reading;
+    if (options.listPath)
+        reading = ReadListFile(session.form.entries, *options.listPath, streams.input, threshold);
+    else
+        reading.listError = ReadList(session.form.entries, DefaultListText(), threshold);
+    if (reading.readError)
+        Complain(streams, *reading.readError);
+    else if (reading.listError)
+        Complain(streams, ListName(options) + QStringLiteral(": ") + DescribeShowError(*reading.listError));
+    return !reading.readError && !reading.listError;
+}
 
-    QSaveFile file(options.outputPath);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    Complain(streams, QStringLiteral("cannot write \"%1\": %2")
-                          .arg(options.outputPath, file.errorString()));
-    return false;
+int Write(const QString& path, const QByteArray& bytes, cli::CommandStreams& streams)
+{
+    cli::OutputWriter writer(path, streams.output);
+    if (writer.write(std::string_view(bytes.constData(), std::size_t(bytes.size()))) && writer.finish())
+        return cli::kExitDone;
+    Complain(streams, writer.error());
+    return cli::kExitBadInput;
 }
 
 QString EmptyPictureNote(const ShowOutcome& show)
@@ -75,47 +54,39 @@ QString EmptyPictureNote(const ShowOutcome& show)
         : QStringLiteral("note: no count is above 0; the picture is the empty surface");
 }
 
-int Render(const RenderOptions& options, CommandStreams& streams)
+int Render(const RenderOptions& options, cli::CommandStreams& streams)
 {
-    const std::optional<ListSource> list = ReadList(options, streams);
-    if (!list)
-        return kExitBadInput;
+    Session session;
+    session.scheme = options.scheme;
+    session.schemesBefore = options.schemesBefore;
+    if (!ReadListOf(options, session, streams))
+        return cli::kExitBadInput;
 
-    const SessionInputs inputs { list->text, options.thresholdText, options.scheme,
-                                 options.schemesBefore };
-    const RenderedOutput rendered =
-        options.dump ? RenderDump(inputs) : RenderPicture(inputs, options.format);
-    if (rendered.show.error) {
-        Complain(streams, list->name + QStringLiteral(": ") + DescribeShowError(*rendered.show.error));
-        return kExitBadInput;
-    }
-    if (!WriteOutput(options, rendered.bytes, streams))
-        return kExitBadInput;
+    const RenderedOutput rendered = options.dump ? RenderDump(session) : RenderPicture(session, options.format);
+    const QString output = options.dump ? cli::kStandardStream.toString() : options.outputPath;
+    if (const int status = Write(output, rendered.bytes, streams); status != cli::kExitDone)
+        return status;
     if (!rendered.show.drewGrid)
         Complain(streams, EmptyPictureNote(rendered.show));
-    return kExitSuccess;
+    return cli::kExitDone;
 }
 
 } // namespace
 
-std::optional<int> AnswerWithoutDrawing(const ParsedArguments& parsed, CommandStreams& streams)
+std::optional<int> AnswerWithoutDrawing(const ParsedArguments& parsed, cli::CommandStreams& streams)
 {
     if (const auto* usage = std::get_if<UsageError>(&parsed)) {
         Complain(streams, usage->message);
-        return kExitUsage;
+        return cli::kExitUsage;
     }
-    if (const auto* help = std::get_if<HelpRequest>(&parsed)) {
-        streams.output->write(help->text.toUtf8());
-        return kExitSuccess;
-    }
-    if (std::holds_alternative<VersionRequest>(parsed)) {
-        streams.output->write((ProductVersionLine() + u'\n').toUtf8());
-        return kExitSuccess;
-    }
+    if (const auto* help = std::get_if<HelpRequest>(&parsed))
+        return Write(cli::kStandardStream.toString(), help->text.toUtf8(), streams);
+    if (std::holds_alternative<VersionRequest>(parsed))
+        return Write(cli::kStandardStream.toString(), (ProductVersionLine() + u'\n').toUtf8(), streams);
     return std::nullopt;
 }
 
-int RunRenderCommand(const QStringList& arguments, CommandStreams& streams)
+int RunRenderCommand(const QStringList& arguments, cli::CommandStreams& streams)
 {
     const ParsedArguments parsed = ParseRenderArguments(arguments);
     if (const std::optional<int> answered = AnswerWithoutDrawing(parsed, streams))

@@ -1,5 +1,6 @@
 #include "render/render_options.h"
 
+#include "render/list_input.h"
 #include "render/scheme_choice.h"
 
 #include <QCommandLineParser>
@@ -12,7 +13,8 @@ namespace {
 
 const QCommandLineOption kListOption(QStringLiteral("list"),
     QStringLiteral("The list text, read as UTF-8 bytes with its line ends as they are "
-                   "(\"-\": standard input). Default: the window's default list."),
+                   "(\"-\": standard input), at most %1 MiB. Default: the window's default list.")
+        .arg(kMaxListBytes / (1024 * 1024)),
     QStringLiteral("FILE"));
 const QCommandLineOption kThresholdOption(QStringLiteral("threshold"),
     QStringLiteral("The minimum count, read as the threshold box reads it. Default: \"0\"."),

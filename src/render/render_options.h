@@ -2,6 +2,7 @@
 // The renderer's command line: which list, threshold and schemes to show,
 // and where the picture goes. Parsing only; nothing is read or written here.
 
+#include "cli/chunk_reader.h"
 #include "surface/int16.h"
 
 #include <QList>
@@ -15,8 +16,6 @@ namespace cellaro {
 
 enum class PictureFormat { Png, Svg };
 
-// The path meaning standard input (for --list) or standard output (for -o).
-inline constexpr auto kStdioPath = u"-";
 
 struct RenderOptions {
     std::optional<QString> listPath;     // none: the window's default list

@@ -4,19 +4,21 @@
 
 namespace cellaro {
 
-std::optional<ShowError> ReplayShows(FormState& form, const SessionInputs& inputs,
-                                     FormSurface& picture)
+std::optional<ShowError> ReadSession(const SessionInputs& inputs, Session& session)
 {
-    const auto show = [&](Int16 scheme, FormSurface& surface) {
-        return ShowList(form, ShowInputs { inputs.listText, inputs.thresholdText }, scheme, surface);
-    };
+    session.scheme = inputs.scheme;
+    session.schemesBefore = inputs.schemesBefore;
+    return ReadList(session.form.entries, inputs.listText, ReadThreshold(inputs.thresholdText));
+}
+
+void ReplayShows(Session& session, FormSurface& picture)
+{
     // The earlier pictures go nowhere. The painter sets every drawing setting
     // before it uses it, so the final picture needs none of theirs.
     FormSurface discarded;
-    for (Int16 scheme : inputs.schemesBefore)
-        if (auto error = show(scheme, discarded))
-            return error;
-    return show(inputs.scheme, picture);
+    for (Int16 scheme : session.schemesBefore)
+        ShowTable(session.form, scheme, discarded);
+    ShowTable(session.form, session.scheme, picture);
 }
 
 } // namespace cellaro

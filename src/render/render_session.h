@@ -1,7 +1,9 @@
 #pragma once
-// Replays the Shows of a window session on a state of its own: the window
-// as start-up leaves it, the earlier schemes shown for their palette, then
-// the final Show, whose picture is the one kept.
+// A session of the window replayed on a state of its own: the list read
+// into the window's state as start-up leaves it, the earlier schemes shown
+// for their palette, then the final Show, whose picture is the one kept.
+// Every Show of a session reads the same list with the same threshold and
+// so stores the same table: the list is read once.
 
 #include "entries/list_parser.h"
 #include "paint/form_state.h"
@@ -18,6 +20,13 @@ namespace cellaro {
 
 inline const QSize kPictureTwipsSize(kPictureTwips, kPictureTwips);
 
+struct Session {
+    FormState form = StartUpFormState(); // with the list read into its table
+    Int16 scheme = 0;
+    QList<Int16> schemesBefore;
+};
+
+// A session's inputs held in memory.
 struct SessionInputs {
     QString listText;
     QString thresholdText = QStringLiteral("0");
@@ -25,10 +34,12 @@ struct SessionInputs {
     QList<Int16> schemesBefore;
 };
 
-// Shows the list once for every earlier scheme, drawing on nothing, then
-// once more with the final scheme on `picture`. Stops at the first Show that
-// rejects the list.
-std::optional<ShowError> ReplayShows(FormState& form, const SessionInputs& inputs,
-                                     FormSurface& picture);
+// Reads the list text of `inputs` into `session`; the error when the list
+// cannot be stored.
+std::optional<ShowError> ReadSession(const SessionInputs& inputs, Session& session);
+
+// Shows the table once for every earlier scheme, drawing on nothing, then
+// once more with the final scheme on `picture`.
+void ReplayShows(Session& session, FormSurface& picture);
 
 } // namespace cellaro

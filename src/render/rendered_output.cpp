@@ -14,61 +14,48 @@ namespace cellaro {
 
 namespace {
 
-ShowOutcome Replay(const SessionInputs& inputs, FormState& form, FormSurface& picture)
+ShowOutcome Replay(Session& session, FormSurface& picture)
 {
-    ShowOutcome outcome;
-    outcome.error = ReplayShows(form, inputs, picture);
-    outcome.drewGrid = !outcome.error && DrawsGrid(form.entries);
-    outcome.entryCount = outcome.error ? 0 : form.entries.EntryCount;
-    return outcome;
+    ReplayShows(session, picture);
+    return ShowOutcome { DrawsGrid(session.form.entries), session.form.entries.EntryCount };
 }
 
-RenderedOutput RenderSvg(const SessionInputs& inputs)
+RenderedOutput RenderSvg(Session& session)
 {
     RenderedOutput output;
     QBuffer buffer(&output.bytes);
     buffer.open(QIODevice::WriteOnly);
     SvgSurface surface(&buffer, kPictureTwipsSize, WindowBackground(), WindowFont());
-    FormState form = StartUpFormState();
-    output.show = Replay(inputs, form, surface);
+    output.show = Replay(session, surface);
     surface.finish();
-    if (output.show.error)
-        output.bytes.clear();
     return output;
 }
 
 } // namespace
 
-RenderedImage RenderImage(const SessionInputs& inputs)
+RenderedImage RenderImage(Session& session)
 {
     const QSize pixels(TwipsToPixels(kPictureTwips), TwipsToPixels(kPictureTwips));
     ImageSurface surface(pixels, WindowBackground(), WindowFont());
     RenderedImage rendered;
-    FormState form = StartUpFormState();
-    rendered.show = Replay(inputs, form, surface);
+    rendered.show = Replay(session, surface);
     rendered.image = surface.image();
     return rendered;
 }
 
-RenderedOutput RenderPicture(const SessionInputs& inputs, PictureFormat format)
+RenderedOutput RenderPicture(Session& session, PictureFormat format)
 {
     if (format == PictureFormat::Svg)
-        return RenderSvg(inputs);
-    const RenderedImage rendered = RenderImage(inputs);
-    RenderedOutput output { rendered.show, {} };
-    if (!output.show.error)
-        output.bytes = EncodePng(rendered.image);
-    return output;
+        return RenderSvg(session);
+    const RenderedImage rendered = RenderImage(session);
+    return RenderedOutput { rendered.show, EncodePng(rendered.image) };
 }
 
-RenderedOutput RenderDump(const SessionInputs& inputs)
+RenderedOutput RenderDump(Session& session)
 {
     RecordingSurface surface;
-    FormState form = StartUpFormState();
-    RenderedOutput output { Replay(inputs, form, surface), {} };
-    if (output.show.error)
-        return output;
-    QStringList lines = DumpEntryTable(form.entries);
+    RenderedOutput output { Replay(session, surface), {} };
+    QStringList lines = DumpEntryTable(session.form.entries);
     lines += DumpOps(surface.ops());
     output.bytes = (lines.join(u'\n') + u'\n').toUtf8();
     return output;

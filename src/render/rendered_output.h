@@ -8,14 +8,11 @@
 #include <QByteArray>
 #include <QImage>
 
-#include <optional>
-
 namespace cellaro {
 
 struct ShowOutcome {
-    std::optional<ShowError> error; // set: the list was rejected, nothing drawn
-    bool drewGrid = false;          // false: the picture is the empty surface
-    int entryCount = 0;             // entries the final Show accepted
+    bool drewGrid = false; // false: the picture is the empty surface
+    int entryCount = 0;    // entries the final Show accepted
 };
 
 struct RenderedImage {
@@ -25,16 +22,16 @@ struct RenderedImage {
 
 struct RenderedOutput {
     ShowOutcome show;
-    QByteArray bytes; // empty when the list was rejected
+    QByteArray bytes;
 };
 
 // The window's drawing area after the Shows, at one pixel per 15 twips, in
 // the window's background colour and font.
-RenderedImage RenderImage(const SessionInputs& inputs);
+RenderedImage RenderImage(Session& session);
 
-RenderedOutput RenderPicture(const SessionInputs& inputs, PictureFormat format);
+RenderedOutput RenderPicture(Session& session, PictureFormat format);
 
 // The entry table after the Shows, then every operation of the final Show.
-RenderedOutput RenderDump(const SessionInputs& inputs);
+RenderedOutput RenderDump(Session& session);
 
 } // namespace cellaro

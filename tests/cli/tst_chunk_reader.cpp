@@ -42,7 +42,7 @@ Reading Read(const QString& path, const StandardInput& input, const ReadLimits& 
 
 } // namespace
 
-class TstChunkReader : public QObject {
+class TestChunkReader : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder_;
@@ -139,5 +139,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstChunkReader)
+QTEST_MAIN(TestChunkReader)
 #include "tst_chunk_reader.moc"

@@ -102,7 +102,7 @@ Written WriteThrough(const QString& path, const QByteArray& bytes, StandardOutpu
 
 } // namespace
 
-class TstOutputWriter : public QObject {
+class TestOutputWriter : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> folder_;
@@ -361,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstOutputWriter)
+QTEST_MAIN(TestOutputWriter)
 #include "tst_output_writer.moc"

@@ -2,6 +2,8 @@
 // standard error, what it writes and what it leaves; its lists read back by
 // Cellaro's own parser; and its pairs piped into the real cellaro-render.
 
+#include "support/command_run.h"
+
 #include "count/count_command.h"
 #include "entries/list_parser.h"
 #include "surface/window_defaults.h"
@@ -17,6 +19,7 @@
 #include <unistd.h>
 
 using namespace cellaro::count;
+using namespace cellaro::testing;
 
 namespace {
 
@@ -40,31 +43,9 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-struct CommandRun {
-    int exitCode = -1;
-    QByteArray output;
-    QStringList errorLines;
-};
-
-// Runs the command in the current folder; standard input and output are
-// files beside it, under names the rows do not use.
 CommandRun Run(const QStringList& arguments, const QByteArray& input = {})
 {
-    CommandRun run;
-    if (!WriteFile(".stdin", input))
-        return run;
-    const int in = open(".stdin", O_RDONLY | O_CLOEXEC);
-    const int out = open(".stdout", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    CountStreams streams { { in, false }, { out, false }, {} };
-    run.exitCode = RunCountCommand(QStringList { "cellaro-count" } + arguments, streams);
-    close(in);
-    if (fcntl(out, F_GETFD) != -1) // the command closes it only when it wrote to it
-        close(out);
-    run.output = ReadFile(".stdout");
-    run.errorLines = streams.errors.split(u'\n', Qt::SkipEmptyParts);
-    QFile::remove(".stdin");
-    QFile::remove(".stdout");
-    return run;
+    return RunInProcess(RunCountCommand, QStringLiteral("cellaro-count"), arguments, input);
 }
 
 QStringList Lines(const QByteArray& output) { return QString::fromUtf8(output).split(u'\n', Qt::SkipEmptyParts); }
@@ -84,7 +65,7 @@ bool HasInk(const QImage& image, const QRect& area)
 
 } // namespace
 
-class TstCountCommand : public QObject {
+class TestCountCommand : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> folder_;
@@ -303,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstCountCommand)
+QTEST_MAIN(TestCountCommand)
 #include "tst_count_command.moc"

@@ -63,7 +63,7 @@ QString Repeated(const QString& word, int times)
 
 } // namespace
 
-class TstTextCounter : public QObject {
+class TestTextCounter : public QObject {
     Q_OBJECT
 
 private slots:
@@ -229,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstTextCounter)
+QTEST_MAIN(TestTextCounter)
 #include "tst_text_counter.moc"

@@ -20,8 +20,10 @@ namespace {
 
 QStringList DumpLines(const SessionInputs& inputs)
 {
-    const RenderedOutput output = RenderDump(inputs);
-    return QString::fromUtf8(output.bytes).split(u'\n', Qt::SkipEmptyParts);
+    Session session;
+    if (ReadSession(inputs, session))
+        return {};
+    return QString::fromUtf8(RenderDump(session).bytes).split(u'\n', Qt::SkipEmptyParts);
 }
 
 SessionInputs Inputs(const QString& list, const QString& threshold = QStringLiteral("0"),
@@ -232,12 +234,13 @@ private slots:
         QCOMPARE(boxes[1], QStringLiteral("Box 4800 300 9285 4785 outline #004040 fill %1 solid").arg(fill));
     }
 
-    void rejectedListDumpsNothing()
+    void rejectedListIsNotRead()
     {
-        const RenderedOutput output = RenderDump(Inputs(QStringLiteral("a,1\nb,2\nc,40000\n")));
-        QVERIFY(output.show.error);
-        QCOMPARE(output.show.error->line, 3);
-        QVERIFY(output.bytes.isEmpty());
+        Session session;
+        const auto error = ReadSession(Inputs(QStringLiteral("a,1\nb,2\nc,40000\n")), session);
+        QVERIFY(error);
+        QCOMPARE(error->line, 3);
+        QCOMPARE(session.form.entries.EntryCount, Int16(0));
     }
 };
 

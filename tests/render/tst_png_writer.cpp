@@ -35,7 +35,10 @@ QImage Picture(int entries, Int16 scheme)
     QString list;
     for (int i = 0; i < entries; ++i)
         list += QStringLiteral("e%1,%2\n").arg(i).arg((i * 7919 + 13) % 2000);
-    return RenderImage({ list, QStringLiteral("0"), scheme, {} }).image;
+    Session session;
+    if (ReadSession(SessionInputs { list, QStringLiteral("0"), scheme, {} }, session))
+        return {};
+    return RenderImage(session).image;
 }
 
 // Every pixel a different colour, in an odd width, so no row repeats.
@@ -60,7 +63,7 @@ QImage Colours(int colours)
 
 } // namespace
 
-class TstPngWriter : public QObject {
+class TestPngWriter : public QObject {
     Q_OBJECT
 
 private slots:
@@ -116,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPngWriter)
+QTEST_MAIN(TestPngWriter)
 #include "tst_png_writer.moc"

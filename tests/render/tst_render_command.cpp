@@ -1,6 +1,9 @@
 // The whole command: exit codes, messages, the files it leaves behind, and
 // the picture it writes. Most cases run in-process; a few run the program.
 
+#include "support/command_run.h"
+
+#include "cli/exit_status.h"
 #include "render/render_command.h"
 #include "surface/window_defaults.h"
 
@@ -13,29 +16,16 @@
 #include <QTest>
 
 using namespace cellaro;
+using namespace cellaro::testing;
 
 namespace {
-
-struct CommandRun {
-    int exitCode = -1;
-    QByteArray output;
-    QStringList errorLines;
-};
 
 // Runs the command in `folder` (paths in `arguments` are relative to it).
 CommandRun Run(const QDir& folder, const QStringList& arguments, const QByteArray& input = {})
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder.path());
-    QByteArray inputBytes = input;
-    QBuffer in(&inputBytes);
-    in.open(QIODevice::ReadOnly);
-    CommandRun run;
-    QBuffer out(&run.output);
-    out.open(QIODevice::WriteOnly);
-    CommandStreams streams { &in, &out, {} };
-    run.exitCode = RunRenderCommand(QStringList { QStringLiteral("cellaro-render") } + arguments, streams);
-    run.errorLines = streams.errors.split(u'\n', Qt::SkipEmptyParts);
+    const CommandRun run = RunInProcess(RunRenderCommand, QStringLiteral("cellaro-render"), arguments, input);
     QDir::setCurrent(previous);
     return run;
 }
@@ -93,39 +83,39 @@ private slots:
         QTest::addColumn<bool>("pictureWritten");
 
         const QStringList toPng { "--list", "list.txt", "-o", "out.png" };
-        QTest::newRow("default list") << QByteArray() << QStringList { "-o", "out.png" } << kExitSuccess
+        QTest::newRow("default list") << QByteArray() << QStringList { "-o", "out.png" } << cli::kExitDone
                                       << "" << true;
         QTest::newRow("list file, svg") << QByteArray("a,1\n") << QStringList { "--list", "list.txt", "-o", "out.svg" }
-                                        << kExitSuccess << "" << true;
+                                        << cli::kExitDone << "" << true;
         QTest::newRow("unknown option") << QByteArray() << QStringList { "--size", "9", "-o", "out.png" }
-                                        << kExitUsage << "size" << false;
+                                        << cli::kExitUsage << "size" << false;
         QTest::newRow("unknown scheme") << QByteArray() << QStringList { "--scheme", "Roz", "-o", "out.png" }
-                                        << kExitUsage << "Roz" << false;
-        QTest::newRow("missing -o") << QByteArray() << QStringList { "--scheme", "Kuq" } << kExitUsage
+                                        << cli::kExitUsage << "Roz" << false;
+        QTest::newRow("missing -o") << QByteArray() << QStringList { "--scheme", "Kuq" } << cli::kExitUsage
                                     << "-o" << false;
         QTest::newRow("unreadable list") << QByteArray() << QStringList { "--list", "none.txt", "-o", "out.png" }
-                                         << kExitBadInput << "none.txt" << false;
+                                         << cli::kExitBadInput << "none.txt" << false;
         QTest::newRow("list is a folder") << QByteArray() << QStringList { "--list", ".", "-o", "out.png" }
-                                          << kExitBadInput << "cannot read" << false;
+                                          << cli::kExitBadInput << "cannot read" << false;
         QTest::newRow("count overflows in line 2")
-            << QByteArray("a,1\nb,40000\nc,2\n") << toPng << kExitBadInput << "line 2" << false;
+            << QByteArray("a,1\nb,40000\nc,2\n") << toPng << cli::kExitBadInput << "line 2" << false;
         QTest::newRow("lines without comma still count")
-            << QByteArray("title\n\na,32767.5\n") << toPng << kExitBadInput << "line 3" << false;
+            << QByteArray("title\n\na,32767.5\n") << toPng << cli::kExitBadInput << "line 3" << false;
         QTest::newRow("CR LF line ends count once")
-            << QByteArray("a,1\r\nb,2\r\nc,32768\r\n") << toPng << kExitBadInput << "line 3" << false;
-        QTest::newRow("10001st accepted line") << AcceptedLines(10001) << toPng << kExitBadInput
+            << QByteArray("a,1\r\nb,2\r\nc,32768\r\n") << toPng << cli::kExitBadInput << "line 3" << false;
+        QTest::newRow("10001st accepted line") << AcceptedLines(10001) << toPng << cli::kExitBadInput
                                                << "line 10001" << false;
-        QTest::newRow("10000 accepted lines") << AcceptedLines(10000) << toPng << kExitSuccess << ""
+        QTest::newRow("10000 accepted lines") << AcceptedLines(10000) << toPng << cli::kExitDone << ""
                                               << true;
         QTest::newRow("output folder missing")
-            << QByteArray() << QStringList { "-o", "missing/out.png" } << kExitBadInput << "missing/out.png"
+            << QByteArray() << QStringList { "-o", "missing/out.png" } << cli::kExitBadInput << "missing/out.png"
             << false;
-        QTest::newRow("nothing accepted") << QByteArray("a,5") << toPng << kExitSuccess
+        QTest::newRow("nothing accepted") << QByteArray("a,5") << toPng << cli::kExitDone
                                           << "no line was accepted" << true;
         QTest::newRow("threshold above every count")
             << QByteArray("a,5\n") << QStringList { "--list", "list.txt", "--threshold", "6", "-o", "out.png" }
-            << kExitSuccess << "no line was accepted" << true;
-        QTest::newRow("largest count 0") << QByteArray("a,0\nb,0\n") << toPng << kExitSuccess
+            << cli::kExitDone << "no line was accepted" << true;
+        QTest::newRow("largest count 0") << QByteArray("a,0\nb,0\n") << toPng << cli::kExitDone
                                          << "no count is above 0" << true;
     }
 
@@ -158,7 +148,7 @@ private slots:
         WriteFile(folder().filePath("out.png"), "the picture of yesterday");
         WriteFile(folder().filePath("list.txt"), "a,99999\n");
         const CommandRun run = Run(folder(), { "--list", "list.txt", "-o", "out.png" });
-        QCOMPARE(run.exitCode, kExitBadInput);
+        QCOMPARE(run.exitCode, cli::kExitBadInput);
         QCOMPARE(ReadFile(folder().filePath("out.png")), QByteArray("the picture of yesterday"));
         QCOMPARE(folder().entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
@@ -186,7 +176,7 @@ private slots:
         QFETCH(QPoint, pixel);
         QFETCH(QRgb, colour);
         const CommandRun run = Run(folder(), { "-o", "out.png" });
-        QCOMPARE(run.exitCode, kExitSuccess);
+        QCOMPARE(run.exitCode, cli::kExitDone);
         const QImage image(folder().filePath("out.png"));
         const QRgb expected = colour == 1 ? (WindowBackground().rgb() & 0xFFFFFF) : colour;
         QCOMPARE(QString::number(PixelAt(image, pixel.x(), pixel.y()), 16), QString::number(expected, 16));
@@ -195,7 +185,7 @@ private slots:
     void emptyPictureIsTheBackground()
     {
         WriteFile(folder().filePath("list.txt"), "a,0\n");
-        QCOMPARE(Run(folder(), { "--list", "list.txt", "-o", "out.png" }).exitCode, kExitSuccess);
+        QCOMPARE(Run(folder(), { "--list", "list.txt", "-o", "out.png" }).exitCode, cli::kExitDone);
         QImage background(639, 639, QImage::Format_RGB32);
         background.fill(WindowBackground());
         QCOMPARE(QImage(folder().filePath("out.png")).convertToFormat(QImage::Format_RGB32), background);
@@ -216,7 +206,7 @@ private slots:
     {
         QFETCH(QByteArray, input);
         const CommandRun run = Run(folder(), { "--list", "-", "--dump" }, input);
-        QCOMPARE(run.exitCode, kExitSuccess);
+        QCOMPARE(run.exitCode, cli::kExitDone);
         const QStringList lines = QString::fromUtf8(run.output).split(u'\n');
         QCOMPARE(lines[0], QStringLiteral("EntryCount 1"));
         QTEST(lines[3], "firstEntry");
@@ -234,7 +224,7 @@ private slots:
     {
         QFETCH(QString, format);
         const CommandRun run = Run(folder(), { "-o", "-", "--format", format });
-        QCOMPARE(run.exitCode, kExitSuccess);
+        QCOMPARE(run.exitCode, cli::kExitDone);
         QFETCH(QByteArray, start);
         QVERIFY(run.output.startsWith(start));
         QCOMPARE(folder().entryList(QDir::Files).size(), 0);
@@ -243,10 +233,10 @@ private slots:
     void helpAndVersionGoToStandardOutput()
     {
         const CommandRun version = Run(folder(), { "--version" });
-        QCOMPARE(version.exitCode, kExitSuccess);
+        QCOMPARE(version.exitCode, cli::kExitDone);
         QCOMPARE(version.output, QByteArray("Cellaro 1.00\n"));
         const CommandRun help = Run(folder(), { "--help" });
-        QCOMPARE(help.exitCode, kExitSuccess);
+        QCOMPARE(help.exitCode, cli::kExitDone);
         QVERIFY(help.output.startsWith("Usage: cellaro-render"));
         QCOMPARE(help.errorLines, QStringList());
     }
@@ -259,10 +249,10 @@ private slots:
         QTest::addColumn<int>("errorLines");
         QTest::addColumn<bool>("pictureWritten");
 
-        QTest::newRow("png") << QStringList { "-o", "out.png" } << kExitSuccess << 0 << true;
-        QTest::newRow("svg") << QStringList { "--scheme", "Ngj3", "-o", "out.svg" } << kExitSuccess << 0 << true;
-        QTest::newRow("usage") << QStringList { "--scheme", "x", "-o", "out.png" } << kExitUsage << 1 << false;
-        QTest::newRow("input") << QStringList { "--list", "none", "-o", "out.png" } << kExitBadInput << 1 << false;
+        QTest::newRow("png") << QStringList { "-o", "out.png" } << cli::kExitDone << 0 << true;
+        QTest::newRow("svg") << QStringList { "--scheme", "Ngj3", "-o", "out.svg" } << cli::kExitDone << 0 << true;
+        QTest::newRow("usage") << QStringList { "--scheme", "x", "-o", "out.png" } << cli::kExitUsage << 1 << false;
+        QTest::newRow("input") << QStringList { "--list", "none", "-o", "out.png" } << cli::kExitBadInput << 1 << false;
     }
 
     void programRunsWithoutDisplay()

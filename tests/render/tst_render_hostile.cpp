@@ -4,7 +4,7 @@
 // but readable is drawn.
 
 #include "entries/list_parser.h"
-#include "render/render_command.h"
+#include "cli/exit_status.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,6 +72,8 @@ private slots:
     void hostileList();
     void oddButReadableList_data();
     void oddButReadableList();
+    void hostileStreams_data();
+    void hostileStreams();
 
 private:
     QDir folder() const { return QDir(folder_->path()); }
@@ -96,25 +98,25 @@ void TestRenderHostile::hostileList_data()
     const QStringList none;
     const QByteArray tenThousandAndOne = QByteArray("x,1\n").repeated(10001);
 
-    row("10001 accepted lines", tenThousandAndOne, none, kExitBadInput, tooMany, false);
-    row("10001 accepted lines over an earlier picture", tenThousandAndOne, none, kExitBadInput, tooMany,
+    row("10001 accepted lines", tenThousandAndOne, none, cli::kExitBadInput, tooMany, false);
+    row("10001 accepted lines over an earlier picture", tenThousandAndOne, none, cli::kExitBadInput, tooMany,
         true);
-    row("count 40000 on line 3", "a,1\nno comma\nc,40000\n", none, kExitBadInput, overflow(3), false);
-    row("count 32767.5", "x,32767.5\n", none, kExitBadInput, overflow(1), true);
-    row("count 1e309", "x,1e309\n", none, kExitBadInput, overflow(1), false);
+    row("count 40000 on line 3", "a,1\nno comma\nc,40000\n", none, cli::kExitBadInput, overflow(3), false);
+    row("count 32767.5", "x,32767.5\n", none, cli::kExitBadInput, overflow(1), true);
+    row("count 1e309", "x,1e309\n", none, cli::kExitBadInput, overflow(1), false);
     row("count -32769 let in by threshold -1e309", "x,-32769\n", { "--threshold", "-1e309" },
-        kExitBadInput, overflow(1), false);
-    row("threshold nan reads 0", "x,40000\n", { "--threshold", "nan" }, kExitBadInput, overflow(1),
+        cli::kExitBadInput, overflow(1), false);
+    row("threshold nan reads 0", "x,40000\n", { "--threshold", "nan" }, cli::kExitBadInput, overflow(1),
         false);
     row("NUL bytes before an overflow on line 2", QByteArray("a\0,1\nb\0,40000\n", 14), none,
-        kExitBadInput, overflow(2), false);
+        cli::kExitBadInput, overflow(2), false);
     row("invalid UTF-8 and a lone surrogate before an overflow",
-        "\xFF\xFE,1\n\xED\xA0\x80,99999\n", none, kExitBadInput, overflow(2), false);
-    row("byte-order mark then an overflow", "\xEF\xBB\xBFx,40000\n", none, kExitBadInput, overflow(1),
+        "\xFF\xFE,1\n\xED\xA0\x80,99999\n", none, cli::kExitBadInput, overflow(2), false);
+    row("byte-order mark then an overflow", "\xEF\xBB\xBFx,40000\n", none, cli::kExitBadInput, overflow(1),
         false);
     row("5 MB of accepted lines", QByteArray("x,1\n").repeated(kFiveMegabytes / 4), none,
-        kExitBadInput, tooMany, true);
-    row("unknown scheme 8", "x,1\n", { "--scheme", "8" }, kExitUsage,
+        cli::kExitBadInput, tooMany, true);
+    row("unknown scheme 8", "x,1\n", { "--scheme", "8" }, cli::kExitUsage,
         QStringLiteral("unknown scheme \"8\""), false);
 }
 
@@ -179,10 +181,92 @@ void TestRenderHostile::oddButReadableList()
     const ProgramRun run = RunProgram(folder(), QStringList { "--list", "list.txt" } + options
                                                     + QStringList { "-o", "out.png" });
 
-    QCOMPARE(run.exitCode, kExitSuccess);
+    QCOMPARE(run.exitCode, cli::kExitDone);
     QCOMPARE(run.errorLines.size(), errorLines);
     QCOMPARE(folder().entryList(QDir::Files | QDir::Hidden), QStringList({ "list.txt", "out.png" }));
     QVERIFY(ReadFile(folder().filePath("out.png")).startsWith("\x89PNG"));
+}
+
+// Outputs and inputs that are not plain files, standard streams that are
+// full or closed, and input without end: the program, run by a shell in a
+// temporary folder ($R names it), exits as each row says with one line on
+// standard error, and the row's check (a shell test run afterwards in the
+// same folder) holds. Devices, FIFOs and links are made in that folder;
+// nothing of the system's own is touched.
+void TestRenderHostile::hostileStreams_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message"); // in the one error line; empty: no line
+    QTest::addColumn<QString>("check");
+
+    const QString isPng = QStringLiteral("head -c 4 %1 | grep -q PNG");
+    // Outputs that must be written into, not replaced.
+    QTest::newRow("-o a symbolic link: the link stays, its target is replaced")
+        << "echo old >target; ln -s target link; \"$R\" -o link --format png" << cli::kExitDone << ""
+        << "test -L link && " + isPng.arg("target");
+    QTest::newRow("-o a FIFO: written into, still a FIFO")
+        << "mkfifo pipe; cat pipe >got & \"$R\" -o pipe --format png; status=$?; wait; exit $status"
+        << cli::kExitDone << "" << "test -p pipe && " + isPng.arg("got");
+    QTest::newRow("-o a character device (a copy of /dev/null): still a device")
+        << "mknod null c 1 3 2>/dev/null || exit 77; \"$R\" -o null --format png" << cli::kExitDone << ""
+        << "test -c null";
+    QTest::newRow("-o /dev/stdout >> log: appended, log kept")
+        << "echo first >log; \"$R\" -o /dev/stdout --format png >>log" << cli::kExitDone << ""
+        << "head -n1 log | grep -qx first && head -c 10 log | tail -c 4 | grep -q PNG";
+    // Standard output full or closed.
+    QTest::newRow("--dump to a full standard output")
+        << "\"$R\" --dump >/dev/full" << cli::kExitBadInput << "standard output" << "true";
+    QTest::newRow("PNG of 10000 entries to a full standard output")
+        << "yes e,7 | head -n 10000 >list; \"$R\" --list list -o - --format png >/dev/full"
+        << cli::kExitBadInput << "standard output" << "true";
+    QTest::newRow("--dump with standard output closed")
+        << "\"$R\" --dump >&-" << cli::kExitBadInput << "standard output" << "true";
+    QTest::newRow("--version with standard output closed")
+        << "\"$R\" --version >&-" << cli::kExitBadInput << "standard output" << "true";
+    QTest::newRow("--list - with standard input closed")
+        << "\"$R\" --list - -o out.png <&-" << cli::kExitBadInput << "standard input" << "test ! -e out.png";
+    // Input without end, with memory capped at 1 GiB of address space.
+    QTest::newRow("endless accepted lines stop at the 10001st")
+        << "ulimit -v 1048576; yes a,1 | \"$R\" --list - -o out.png" << cli::kExitBadInput << "line 10001"
+        << "test ! -e out.png";
+    QTest::newRow("endless NUL bytes stop at the size limit")
+        << "ulimit -v 1048576; \"$R\" --list /dev/zero -o out.png" << cli::kExitBadInput << "larger than"
+        << "test ! -e out.png";
+    QTest::newRow("an endless line stops at the size limit")
+        << "ulimit -v 1048576; yes abcdefgh | tr -d '\\n' | \"$R\" --list - -o out.png" << cli::kExitBadInput
+        << "larger than" << "test ! -e out.png";
+}
+
+void TestRenderHostile::hostileStreams()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, message);
+    QFETCH(QString, check);
+
+    QProcess shell;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("R", CELLARO_RENDER_PROGRAM);
+    environment.remove("QT_QPA_PLATFORM");
+    shell.setProcessEnvironment(environment);
+    shell.setWorkingDirectory(folder().path());
+    shell.start("bash", { "-c", script });
+    QVERIFY(shell.waitForFinished(120000));
+    QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+    if (shell.exitCode() == 77)
+        QSKIP("mknod is not permitted here");
+    QTEST(shell.exitCode(), "exitCode");
+    QList<QByteArray> errorLines = shell.readAllStandardError().split('\n');
+    errorLines.removeAll(QByteArray());
+    QCOMPARE(errorLines.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QVERIFY2(QString::fromUtf8(errorLines.first()).contains(message), errorLines.first().constData());
+
+    QProcess checker;
+    checker.setWorkingDirectory(folder().path());
+    checker.start("bash", { "-c", check });
+    QVERIFY(checker.waitForFinished(30000));
+    QVERIFY2(checker.exitCode() == 0, qPrintable(check));
 }
 
 QTEST_GUILESS_MAIN(TestRenderHostile)

@@ -108,7 +108,9 @@ private slots:
         SessionInputs inputs { form.ListText(), threshold, *SchemeFromText(shown.last()), {} };
         for (const QString& scheme : shown.mid(0, shown.size() - 1))
             inputs.schemesBefore.append(*SchemeFromText(scheme));
-        const QImage inProcess = RenderImage(inputs).image.convertToFormat(QImage::Format_RGB32);
+        Session rendered;
+        QVERIFY(!ReadSession(inputs, rendered));
+        const QImage inProcess = RenderImage(rendered).image.convertToFormat(QImage::Format_RGB32);
         QCOMPARE(inProcess, window);
         QCOMPARE(RenderedByProgram(form.ListText(), threshold, shown), window);
     }

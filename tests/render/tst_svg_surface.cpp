@@ -74,10 +74,10 @@ SvgDocument ReadSvg(const QByteArray& bytes)
 
 SvgDocument RenderSvgOf(const QString& listText, Int16 scheme)
 {
-    SessionInputs inputs;
-    inputs.listText = listText;
-    inputs.scheme = scheme;
-    return ReadSvg(RenderPicture(inputs, PictureFormat::Svg).bytes);
+    Session session;
+    if (ReadSession(SessionInputs { listText, QStringLiteral("0"), scheme, {} }, session))
+        return {};
+    return ReadSvg(RenderPicture(session, PictureFormat::Svg).bytes);
 }
 
 // Draws on a fresh surface of the picture's size and returns the SVG.

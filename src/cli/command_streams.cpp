@@ -1,0 +1,30 @@
+#include "cli/command_streams.h"
+
+#include "cli/standard_descriptors.h"
+
+#include <cerrno>
+#include <unistd.h>
+
+namespace cellaro::cli {
+
+CommandStreams StandardStreams()
+{
+    const StandardDescriptors found = GuardStandardDescriptors();
+    return CommandStreams { { STDIN_FILENO, found.inputClosed }, { STDOUT_FILENO, found.outputClosed }, {} };
+}
+
+void WriteErrorLines(const CommandStreams& streams)
+{
+    const QByteArray bytes = streams.errors.toLocal8Bit();
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t done = write(STDERR_FILENO, bytes.constData() + written, std::size_t(bytes.size() - written));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return;
+        written += done;
+    }
+}
+
+} // namespace cellaro::cli

@@ -1,0 +1,33 @@
+#pragma once
+// The standard streams a command runs with, passed in so the whole command
+// also runs in-process: its input and output descriptors (and whether the
+// tool found them closed), and the lines it has for standard error.
+
+#include "cli/chunk_reader.h"
+#include "cli/output_writer.h"
+
+#include <QString>
+
+namespace cellaro::cli {
+
+struct CommandStreams {
+    StandardInput input;   // read for "-"; left open
+    StandardOutput output; // help, version, "-o -"; closed when written
+    QString errors;        // lines for standard error, each ending in a line feed
+
+    // One line for standard error: "program: message".
+    void complain(const QString& program, const QString& message)
+    {
+        errors += program + QStringLiteral(": ") + message + u'\n';
+    }
+};
+
+// The command's streams as main() finds them once the descriptors are
+// guarded.
+CommandStreams StandardStreams();
+
+// Writes the lines for standard error to descriptor 2, which the guard keeps
+// open; nothing is left to report a failure to.
+void WriteErrorLines(const CommandStreams& streams);
+
+} // namespace cellaro::cli
