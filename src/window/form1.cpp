@@ -141,6 +141,7 @@ void Form1::WireEvents()
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, command1_, &QPushButton::click);
     combo1_->view()->installEventFilter(this);
+    command1_->installEventFilter(this);
     connect(drawingArea_, &DrawingArea::mouseReleased, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y) {
                 MarkCellAction(button, ShiftState(modifiers), x, y);
@@ -162,6 +163,18 @@ bool Form1::HandleSchemeListKey(QEvent* event)
         return false;
     key->accept();
     combo1_->hidePopup();
+    return true;
+}
+
+// Alt+S clicks the Show button at once. Qt's own handling of an access key
+// shows the button pressed and clicks only 100 ms later; a key that presses
+// a button should act when it is pressed. An ambiguous key is left to Qt,
+// which moves the focus instead.
+bool Form1::HandleShowAccessKey(QEvent* event)
+{
+    if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+        return false;
+    command1_->click();
     return true;
 }
 
@@ -369,6 +382,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         return HandleListBoxKey(event);
     if (watched == combo1_->view())
         return HandleSchemeListKey(event);
+    if (watched == command1_)
+        return HandleShowAccessKey(event);
     return QWidget::eventFilter(watched, event);
 }
 

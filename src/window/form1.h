@@ -95,6 +95,7 @@ private:
     void FillSchemeSelector();
     Int16 SchemeIndex() const;
     bool HandleSchemeListKey(QEvent* event);
+    bool HandleShowAccessKey(QEvent* event);
     void SetOuterWidth(float twips);
     void SetOuterHeight(float twips);
     void ApplyOuterSizeToFrame();
