@@ -89,7 +89,8 @@ public:
 
     // A line as the buffer holds it (no dropped characters) with its first
     // comma, or -1. A label that lives only as long as the line is copied.
-    bool finishBuffer(QStringView buffer, qsizetype comma, int lineNumber, bool labelOutlivesLine)
+    [[gnu::always_inline]] bool finishBuffer(QStringView buffer, qsizetype comma, int lineNumber,
+                                             bool labelOutlivesLine)
     {
         if (comma < 0)
             return true;

@@ -66,14 +66,14 @@ constexpr Int16 kShadeLevels = 255;
 // What PaletteLevels starts at: the levels of an index no scheme has.
 constexpr Int16 kUnknownSchemeLevels = 100;
 
-constexpr ColourScheme Shade(std::u16string_view name, Colour (*colour)(long long))
+constexpr ColourScheme Shade(std::u16string_view name, ShadedComponents shaded)
 {
-    return ColourScheme { name, SchemeKind::Shade, kShadeLevels, colour, nullptr };
+    return ColourScheme { name, SchemeKind::Shade, kShadeLevels, shaded, nullptr };
 }
 
 constexpr ColourScheme PaletteScheme(std::u16string_view name, Int16 levels, void (*write)(Palette&))
 {
-    return ColourScheme { name, SchemeKind::Palette, levels, nullptr, write };
+    return ColourScheme { name, SchemeKind::Palette, levels, {}, write };
 }
 
 // Every scheme needs its name and the function its kind draws with: a
@@ -81,17 +81,18 @@ constexpr ColourScheme PaletteScheme(std::u16string_view name, Int16 levels, voi
 constexpr bool Complete(const ColourScheme& scheme)
 {
     return !scheme.name.empty() && scheme.levels > 0
-        && (scheme.kind == SchemeKind::Shade ? scheme.shadeColour != nullptr
-                                             : scheme.writePalette != nullptr);
+        && (scheme.kind == SchemeKind::Shade
+                ? scheme.shaded.red || scheme.shaded.green || scheme.shaded.blue
+                : scheme.writePalette != nullptr);
 }
 
 } // namespace
 
 constexpr std::array<ColourScheme, kSchemeCount> kColourSchemes { {
-    Shade(u"Gri", [](long long s) { return RGB(s, s, s); }),
-    Shade(u"Kuq", [](long long s) { return RGB(255, s, s); }),
-    Shade(u"Gjelber", [](long long s) { return RGB(s, 255, s); }),
-    Shade(u"Blu", [](long long s) { return RGB(s, s, 255); }),
+    Shade(u"Gri", { true, true, true }),
+    Shade(u"Kuq", { false, true, true }),
+    Shade(u"Gjelber", { true, false, true }),
+    Shade(u"Blu", { true, true, false }),
     PaletteScheme(u"Ngj1", 16, WriteSeventeenColours),
     PaletteScheme(u"Ngj2", 100, WriteHundredAndOneColours),
     PaletteScheme(u"Ngj3", 254, [](Palette& p) { WriteRedYellowCream(p, 2, 254); }),
@@ -99,11 +100,7 @@ constexpr std::array<ColourScheme, kSchemeCount> kColourSchemes { {
 } };
 static_assert(std::all_of(kColourSchemes.begin(), kColourSchemes.end(), Complete),
               "every colour scheme needs a name, levels and its drawing function");
-
-const ColourScheme* SchemeAt(int index)
-{
-    return index >= 0 && index < kSchemeCount ? &kColourSchemes[std::size_t(index)] : nullptr;
-}
+static_assert(ShadedComponents { false, true, true }.ColourOf(175) == RGB(255, 175, 175));
 
 QStringList SchemeNames()
 {
@@ -123,34 +120,6 @@ Int16 PrepareScheme(Palette& palette, Int16 scheme)
     return known->levels;
 }
 
-LevelRatio LevelOf(Int16 paletteLevels, Int16 maxValue, Int16 count)
-{
-    const long long numerator = (long long)paletteLevels * ((long long)maxValue - count);
-    // The painter calls only with MaxValue >= 1; never divide by zero anyway.
-    const long long divisor = maxValue > 0 ? maxValue : 1;
-    long long quotient = numerator / divisor;
-    long long remainder = numerator % divisor;
-    if (remainder < 0) { // make it a floor division
-        --quotient;
-        remainder += divisor;
-    }
-    return LevelRatio { quotient, remainder, divisor };
-}
-
-long long ShadeOf(const LevelRatio& ratio)
-{
-    const long long twice = 2 * ratio.remainder;
-    if (twice > ratio.divisor || (twice == ratio.divisor && ratio.quotient % 2 != 0))
-        return ratio.quotient + 1;
-    return ratio.quotient;
-}
-
-int PaletteIndexOf(const LevelRatio& ratio)
-{
-    const long long k = ratio.quotient + 1;
-    return int(k < 0 ? 0 : k > kPaletteSlots - 1 ? kPaletteSlots - 1 : k);
-}
-
 std::optional<Colour> CellFillColor(const Palette& palette, Int16 paletteLevels, Int16 maxValue,
                                     Int16 scheme, Int16 count)
 {
@@ -158,10 +127,10 @@ std::optional<Colour> CellFillColor(const Palette& palette, Int16 paletteLevels,
         return std::nullopt;
     const LevelRatio ratio = LevelOf(paletteLevels, maxValue, count);
     const ColourScheme* known = SchemeAt(scheme);
+    if (!known || known->kind == SchemeKind::Palette)
+        return palette.entry(PaletteIndexOf(ratio));
     // RGB takes anything above 255 as 255, however large the shade.
-    if (known && known->kind == SchemeKind::Shade)
-        return known->shadeColour(ShadeOf(ratio));
-    return palette.entry(PaletteIndexOf(ratio));
+    return known->shaded.ColourOf(ClampComponent(ShadeOf(ratio)));
 }
 
 } // namespace cellaro

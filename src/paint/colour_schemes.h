@@ -29,14 +29,28 @@ struct Palette {
 
 enum class SchemeKind { Shade, Palette };
 
-// One scheme of the selector. A shade scheme has `shadeColour`, a palette
-// scheme `writePalette`; `levels` is the number of steps between the
-// hottest colour (count = MaxValue) and the coldest (count = 0).
+// Which components of a shade scheme's colour carry the shade; the others
+// stay at 255.
+struct ShadedComponents {
+    bool red, green, blue;
+
+    // The colour of shade 0..255: the shade in every shaded component.
+    constexpr Colour ColourOf(int shade) const { return unfixed() * Colour(shade) + fixed(); }
+
+private:
+    constexpr Colour unfixed() const { return RGB(red, green, blue); }
+    constexpr Colour fixed() const { return RGB(red ? 0 : 255, green ? 0 : 255, blue ? 0 : 255); }
+};
+
+// One scheme of the selector. A shade scheme names its shaded components,
+// a palette scheme the function that writes its palette; `levels` is the
+// number of steps between the hottest colour (count = MaxValue) and the
+// coldest (count = 0).
 struct ColourScheme {
     std::u16string_view name; // the selector's item text
     SchemeKind kind;
     Int16 levels;
-    Colour (*shadeColour)(long long shade);
+    ShadedComponents shaded;
     void (*writePalette)(Palette& palette);
 };
 
@@ -46,7 +60,10 @@ inline constexpr int kSchemeCount = 8;
 extern const std::array<ColourScheme, kSchemeCount> kColourSchemes;
 
 // The scheme at `index`, or none outside 0..kSchemeCount - 1.
-const ColourScheme* SchemeAt(int index);
+inline const ColourScheme* SchemeAt(int index)
+{
+    return index >= 0 && index < kSchemeCount ? &kColourSchemes[std::size_t(index)] : nullptr;
+}
 
 // The selector's items, and the same names joined by ", " for messages.
 QStringList SchemeNames();
@@ -67,13 +84,36 @@ struct LevelRatio {
     long long remainder = 0; // 0 <= remainder < divisor
     long long divisor = 1;
 };
-LevelRatio LevelOf(Int16 paletteLevels, Int16 maxValue, Int16 count);
+
+inline LevelRatio LevelOf(Int16 paletteLevels, Int16 maxValue, Int16 count)
+{
+    const long long numerator = (long long)paletteLevels * ((long long)maxValue - count);
+    // The painter calls only with MaxValue >= 1; never divide by zero anyway.
+    const long long divisor = maxValue > 0 ? maxValue : 1;
+    long long quotient = numerator / divisor;
+    long long remainder = numerator % divisor;
+    if (remainder < 0) { // make it a floor division
+        --quotient;
+        remainder += divisor;
+    }
+    return LevelRatio { quotient, remainder, divisor };
+}
 
 // The shade of the shade schemes: the ratio rounded to nearest, ties to even.
-long long ShadeOf(const LevelRatio& ratio);
+inline long long ShadeOf(const LevelRatio& ratio)
+{
+    const long long twice = 2 * ratio.remainder;
+    if (twice > ratio.divisor || (twice == ratio.divisor && ratio.quotient % 2 != 0))
+        return ratio.quotient + 1;
+    return ratio.quotient;
+}
 
 // The palette index of the palette schemes: floor of the ratio plus 1, kept
 // within the palette (entry 1000 serves for anything beyond it).
-int PaletteIndexOf(const LevelRatio& ratio);
+inline int PaletteIndexOf(const LevelRatio& ratio)
+{
+    const long long k = ratio.quotient + 1;
+    return int(k < 0 ? 0 : k > kPaletteSlots - 1 ? kPaletteSlots - 1 : k);
+}
 
 } // namespace cellaro

@@ -24,8 +24,6 @@ ExactOrigin OriginOf(const GridGeometry& grid, int column, int row)
 
 } // namespace
 
-long long CellPitchTwips(Int16 cellSize) { return (long long)kTwipsPerPixel * cellSize; }
-
 double GridSideFor(int entryCount) { return Int(Sqr(double(entryCount - 1))) + 1; }
 
 Int16 CellSizeFor(int entryCount)

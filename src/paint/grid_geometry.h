@@ -4,6 +4,7 @@
 // marker share these rules.
 
 #include "surface/int16.h"
+#include "surface/twips.h"
 
 namespace cellaro {
 
@@ -24,7 +25,7 @@ struct GridGeometry {
 // The distance in twips from one cell to the next: 15 * the cell size in
 // pixels, a 16-bit product that cells of at most 600 pixels keep far inside
 // its range.
-long long CellPitchTwips(Int16 cellSize);
+inline long long CellPitchTwips(Int16 cellSize) { return (long long)kTwipsPerPixel * cellSize; }
 
 // Cells per grid row: the smallest integer whose square holds the entries.
 double GridSideFor(int entryCount);
