@@ -81,7 +81,7 @@ void ParseLines(benchmark::State& state)
         benchmark::DoNotOptimize(form.entries.EntryCount);
     }
 }
-BENCHMARK(ParseLines)->Unit(benchmark::kMicrosecond)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(ParseLines)->CELLARO_MEASURED->Arg(1000)->Arg(10000)->Arg(100000);
 
 void BaselineALines(benchmark::State& state)
 {
@@ -89,7 +89,7 @@ void BaselineALines(benchmark::State& state)
     for (auto _ : state)
         benchmark::DoNotOptimize(SplitAndReadNumbers(text));
 }
-BENCHMARK(BaselineALines)->Unit(benchmark::kMicrosecond)->Arg(1000)->Arg(10000)->Arg(100000);
+BENCHMARK(BaselineALines)->CELLARO_MEASURED->Arg(1000)->Arg(10000)->Arg(100000);
 
 // A paste of 100000 lines whose first 10000 reach the threshold.
 void Paste(benchmark::State& state)
@@ -102,7 +102,7 @@ void Paste(benchmark::State& state)
         benchmark::DoNotOptimize(form.entries.EntryCount);
     }
 }
-BENCHMARK(Paste)->Unit(benchmark::kMicrosecond)->Arg(100000);
+BENCHMARK(Paste)->CELLARO_MEASURED->Arg(100000);
 
 } // namespace
 

@@ -1,8 +1,9 @@
 #pragma once
-// Collects the median times of every benchmark as the runs come in and, at
-// the end, prints them per table size with the ratios to the baselines.
-// The ratios use CPU time, which other work on a shared machine does not
-// inflate; wall-clock time is shown beside it.
+// Collects the fastest and the median time of every benchmark as the runs
+// come in and, at the end, prints them per table size with the ratios to
+// the baselines. The benchmarks run interleaved in random order, many short
+// repetitions each, so a benchmark and its baseline see the same load; the
+// ratios compare their fastest repetitions, in CPU time.
 
 #include <benchmark/benchmark.h>
 
@@ -15,17 +16,17 @@ class SummaryTable : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    struct Median {
-        double cpuMs = -1; // negative when the benchmark was not run
-        double wallMs = -1;
+    struct Times {
+        double fastestMs = -1; // CPU time; negative when the benchmark was not run
+        double medianMs = -1;  // CPU time
     };
-    // The medians of "Name/arg", e.g. "Show/10000".
-    Median median(const std::string& name) const;
+    // The times of "Name/arg", e.g. "Show/10000".
+    Times times(const std::string& name) const;
 
     void print(std::ostream& out) const;
 
 private:
-    std::map<std::string, Median> medians_;
+    std::map<std::string, Times> times_;
 };
 
 } // namespace cellaro::bench
