@@ -5,6 +5,7 @@
 // the aggregates are shown.
 
 #include "summary_table.h"
+#include "surface/default_font.h"
 
 #include <QGuiApplication>
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv); // fonts and text drawing need it
+    cellaro::UseDefaultFont();
 
     std::vector<char*> args(argv, argv + argc);
     std::vector<std::string> defaults {

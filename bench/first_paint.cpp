@@ -7,6 +7,7 @@
 // before they exit, for the memory the window needs at its largest.
 
 #include "generated_lists.h"
+#include "surface/default_font.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ const char kChildFlag[] = "--child";
 int RunChild(int argc, char** argv, int pastedLines)
 {
     QApplication application(argc, argv);
+    QApplication::setFont(cellaro::UseDefaultFont()); // as the program starts
     cellaro::Form1 form;
     bool shown = pastedLines == 0;
     QObject::connect(&form, &cellaro::Form1::surfacePainted, &application, [&] {

@@ -10,7 +10,7 @@ CELLARO_PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   libbenchmark-dev
   libpng-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   xvfb xdotool
 )
 

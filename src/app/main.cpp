@@ -2,6 +2,7 @@
 // grid. Closing the window ends the program.
 
 #include "app/display_check.h"
+#include "surface/default_font.h"
 #include "surface/product.h"
 #include "window/form1.h"
 #include "window/identity.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(cellaro::VersionText());
     QApplication::setDesktopFileName(QStringLiteral("cellaro"));
     QApplication::setWindowIcon(cellaro::WindowIcon());
+    // QApplication's own setFont also drops the per-widget-class fonts a
+    // desktop theme may bring, so every control uses the default font.
+    QApplication::setFont(cellaro::UseDefaultFont());
 
     cellaro::Form1 form;
     form.show();

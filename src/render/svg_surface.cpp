@@ -1,13 +1,16 @@
 #include "render/svg_surface.h"
 
+#include "surface/default_font.h"
 #include "surface/image_surface.h"
 #include "surface/product.h"
 #include "surface/twips.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace cellaro {
 
@@ -21,6 +24,18 @@ bool IsXmlCharacter(char32_t c)
 {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
         || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+// The font at the size it has on the window, in twips: the SVG's texts are
+// as large as the window's. A point size would be scaled by the SVG's 1440
+// dpi before the font is rounded to whole pixels, and come out smaller.
+// Without merging: the generator writes one <text> per font a text's glyphs
+// come from, and the SVG's viewer finds fallback glyphs by itself.
+QFont SvgFont(QFont font)
+{
+    font.setPixelSize(QFontInfo(font).pixelSize() * kTwipsPerPixel);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
 }
 
 } // namespace
@@ -37,6 +52,7 @@ QString XmlSafeText(const QString& text)
 SvgSurface::SvgSurface(QIODevice* output, QSize twips, QColor background, QFont font)
     : area_(QPointF(0, 0), QSizeF(twips))
     , background_(background)
+    , font_(std::move(font))
 {
     generator_.setOutputDevice(output);
     generator_.setResolution(kTwipsPerInch);
@@ -45,8 +61,6 @@ SvgSurface::SvgSurface(QIODevice* output, QSize twips, QColor background, QFont 
     generator_.setTitle(QString::fromUtf8(kProductName));
     generator_.setDescription(QStringLiteral("Colour grid"));
     painter_.begin(&generator_);
-    painter_.setFont(font);
-    ascent_ = QFontMetricsF(font, &generator_).ascent();
     fillBackground();
 }
 
@@ -89,8 +103,21 @@ void SvgSurface::Print(const QString& text)
 {
     painter_.setPen(ToQColor(ForeColor()));
     // The current position is the text's top-left; drawText takes the baseline.
-    painter_.drawText(QPointF(CurrentX(), CurrentY() + ascent_), XmlSafeText(text));
+    painter_.drawText(QPointF(CurrentX(), CurrentY() + ascent()), XmlSafeText(text));
     blank_ = false;
+}
+
+// The font is first looked at for the first text: reading the machine's
+// font configuration costs more than writing a large grid without texts.
+// The baseline is where the window's image puts it.
+qreal SvgSurface::ascent()
+{
+    if (!ascent_) {
+        RegisterDefaultFont();
+        painter_.setFont(SvgFont(font_));
+        ascent_ = std::round(QFontMetricsF(font_).ascent()) * kTwipsPerPixel;
+    }
+    return *ascent_;
 }
 
 } // namespace cellaro

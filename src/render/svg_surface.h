@@ -12,6 +12,8 @@
 #include <QSize>
 #include <QSvgGenerator>
 
+#include <optional>
+
 class QIODevice;
 
 namespace cellaro {
@@ -31,12 +33,14 @@ public:
 
 private:
     void fillBackground();
+    qreal ascent();
 
     QSvgGenerator generator_;
     QPainter painter_;
     QRectF area_;
     QColor background_;
-    qreal ascent_ = 0;
+    QFont font_;
+    std::optional<qreal> ascent_; // of the font, once a text is printed
     bool blank_ = false; // nothing drawn since the background was laid
 };
 

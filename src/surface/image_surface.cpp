@@ -1,5 +1,6 @@
 #include "surface/image_surface.h"
 
+#include "surface/default_font.h"
 #include "surface/twips.h"
 
 #include <QFontMetricsF>
@@ -47,6 +48,38 @@ void FillOpaque(QImage& image, int left, int top, int right, int bottom, QRgb co
             line[x] = colour;
 }
 
+// x * a / 255 for each 8-bit channel of x, rounded as the painter's
+// blending rounds it.
+QRgb ByteMul(QRgb x, uint a)
+{
+    uint t = (x & 0xff00ff) * a;
+    t = (t + ((t >> 8) & 0xff00ff) + 0x800080) >> 8;
+    t &= 0xff00ff;
+    x = ((x >> 8) & 0xff00ff) * a;
+    x = (x + ((x >> 8) & 0xff00ff) + 0x800080);
+    x &= 0xff00ff00;
+    return x | t;
+}
+
+// Blends the opaque `colour` into the image by the coverage in the alpha
+// channel of `coverage`, placed at `at`: what filling the outlines with
+// the colour at full opacity writes, pixel for pixel.
+void BlendCoverage(QImage& image, QPoint at, const QImage& coverage, QRgb colour)
+{
+    const QRect area = QRect(at, coverage.size()).intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const QRgb* cover = reinterpret_cast<const QRgb*>(coverage.constScanLine(y - at.y()));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const uint a = qAlpha(cover[x - at.x()]);
+            if (a == 255)
+                line[x] = colour;
+            else if (a != 0)
+                line[x] = ByteMul(colour, a) + ByteMul(line[x], 255 - a);
+        }
+    }
+}
+
 } // namespace
 
 ImageSurface::ImageSurface(QSize logicalSize, QColor background, QFont font,
@@ -63,7 +96,7 @@ QPainter& ImageSurface::painter()
 {
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
-        painter_->setFont(font_);
+        painter_->setRenderHint(QPainter::Antialiasing);
     }
     return *painter_;
 }
@@ -95,6 +128,9 @@ void ImageSurface::Resize(QSize logicalSize, qreal devicePixelRatio)
     copy.drawImage(QPoint(0, 0), image_);
     copy.end();
     image_ = std::move(grown);
+    // Prepared texts stop at the old width.
+    preparedTexts_.clear();
+    inkedTexts_.clear();
 }
 
 void ImageSurface::Cls()
@@ -141,38 +177,69 @@ void ImageSurface::LineBox(float x1, float y1, float x2, float y2, Colour outlin
 void ImageSurface::Print(const QString& text)
 {
     QPainter& p = painter();
-    p.setPen(ToQColor(ForeColor()));
-    const QPointF topLeft(TwipsToPixels(CurrentX()), TwipsToPixels(CurrentY()));
-    if (unscaled())
-        p.drawStaticText(topLeft, preparedText(text));
-    else
-        p.drawText(topLeft + QPointF(0, ascent()), text);
+    const QPoint topLeft(TwipsToPixels(CurrentX()), TwipsToPixels(CurrentY()));
+    const QColor colour = ToQColor(ForeColor());
+    if (!unscaled()) {
+        p.fillPath(preparedText(text).translated(topLeft), colour);
+        return;
+    }
+    const InkedText& inked = inkedText(text);
+    BlendCoverage(image_, topLeft + inked.offset, inked.coverage, colour.rgb());
 }
 
-// The first use of a font loads the font database, which costs more than
-// painting a large grid; a picture without texts never needs it.
-qreal ImageSurface::ascent()
+// A text is filled as the outlines of its glyphs, antialiased by the
+// painter: glyph images would come from the font engine, which takes its
+// antialiasing and hinter from the machine's font configuration, and the
+// picture is to be the same pixels everywhere. The glyph positions are the
+// layout's, so a text covers the width it measures. Laying a text out costs
+// more than filling it; the cache holds a few screens of texts (a repaint
+// prints the same labels, counts and shares again) and starts afresh when
+// it is full.
+const QPainterPath& ImageSurface::preparedText(const QString& text)
 {
-    if (!ascent_)
-        ascent_ = QFontMetricsF(font_).ascent();
-    return *ascent_;
-}
-
-// Laying a text out (shaping it) costs more than drawing its glyphs; the
-// prepared layout draws the very same pixels as drawText. The cache holds
-// a few screens of texts and starts afresh when it is full.
-const QStaticText& ImageSurface::preparedText(const QString& text)
-{
-    constexpr qsizetype kMaxPreparedTexts = 2048;
     auto found = preparedTexts_.find(text);
     if (found != preparedTexts_.end())
         return *found;
     if (preparedTexts_.size() >= kMaxPreparedTexts)
         preparedTexts_.clear();
-    QStaticText prepared(text);
-    prepared.setTextFormat(Qt::PlainText);
-    prepared.prepare(QTransform(), font_);
-    return *preparedTexts_.insert(text, prepared);
+    return *preparedTexts_.insert(text, outlines().Of(text, logicalSize().width()));
+}
+
+// The first use of a font reads the machine's font configuration, which
+// costs more than painting a large grid: a picture without texts never
+// pays it. A baseline on a pixel boundary keeps the glyphs' flat bottoms
+// sharp.
+TextOutlines& ImageSurface::outlines()
+{
+    if (!outlines_) {
+        RegisterDefaultFont();
+        outlines_.emplace(font_, std::round(QFontMetricsF(font_).ascent()));
+    }
+    return *outlines_;
+}
+
+// Filling outlines costs many times more than blending pixels. A text's
+// coverage (how much of each pixel its outlines cover) is found once, and
+// every print of it blends its colour by that coverage, as the painter's
+// fill does.
+const ImageSurface::InkedText& ImageSurface::inkedText(const QString& text)
+{
+    auto found = inkedTexts_.find(text);
+    if (found != inkedTexts_.end())
+        return *found;
+    if (inkedTexts_.size() >= kMaxPreparedTexts)
+        inkedTexts_.clear();
+    const QPainterPath& outlines = preparedText(text);
+    const QRect area = outlines.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    InkedText inked { QImage(), area.topLeft() };
+    if (!area.isEmpty()) {
+        inked.coverage = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+        inked.coverage.fill(Qt::transparent);
+        QPainter ink(&inked.coverage);
+        ink.setRenderHint(QPainter::Antialiasing);
+        ink.fillPath(outlines.translated(-area.topLeft()), Qt::white);
+    }
+    return *inkedTexts_.insert(text, inked);
 }
 
 } // namespace cellaro

@@ -5,13 +5,14 @@
 // ratio and twips map to logical pixels.
 
 #include "surface/form_surface.h"
+#include "surface/text_outlines.h"
 
 #include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
-#include <QStaticText>
+#include <QPainterPath>
 
 #include <memory>
 #include <optional>
@@ -44,19 +45,27 @@ private:
     void endPainting() const;
     void fillPixels(int left, int top, int right, int bottom, Colour colour);
     // One image pixel per logical pixel: boxes are written straight into
-    // the scanlines and texts are drawn from their prepared layouts.
+    // the scanlines.
     bool unscaled() const;
-    const QStaticText& preparedText(const QString& text);
-    qreal ascent();
+    struct InkedText {
+        QImage coverage; // in the alpha channel; null for a text with no ink
+        QPoint offset;   // of the coverage image from the text's top-left
+    };
+    const QPainterPath& preparedText(const QString& text);
+    const InkedText& inkedText(const QString& text);
+    TextOutlines& outlines();
 
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;
     QColor background_;
     QFont font_;
-    std::optional<qreal> ascent_; // measured on the first text drawn with drawText
-    // The texts printed lately, laid out once: a repaint prints the same
-    // labels, counts and shares again.
-    QHash<QString, QStaticText> preparedTexts_;
+    // The texts printed lately: their outlines at the origin, and the
+    // coverage of those outlines. The outlines come from the font, which is
+    // first looked at when a text is printed.
+    static constexpr qsizetype kMaxPreparedTexts = 2048;
+    std::optional<TextOutlines> outlines_;
+    QHash<QString, QPainterPath> preparedTexts_;
+    QHash<QString, InkedText> inkedTexts_;
 };
 
 } // namespace cellaro

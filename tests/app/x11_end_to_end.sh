@@ -4,7 +4,8 @@
 # default list in the grey scheme. Then a mouse release over cell b must
 # bring up the marker's modal box titled "Cellaro"; once Return closes it,
 # b's box is outlined in black (the box stood over another part of the
-# window, so the repaint of what it uncovered leaves the outline).
+# window, so the repaint of what it uncovered leaves the outline). Before
+# that, the label ">=" must show both bars of "=" inside its 12 x 13 pixels.
 #   x11_end_to_end.sh <cellaro> <screen_pixels>
 # Exits 77 (skipped) only when Xvfb is not installed.
 set -euo pipefail
@@ -64,6 +65,24 @@ wait_for_pixels() {
   return 1
 }
 
+# The label ">=" at client (753, 5), 12 x 13 pixels, in the default font:
+# each bar of "=" is five dark pixels in the label's right half, so the
+# whole glyph lies inside the label.
+label_points=()
+for y in $(seq 5 17); do for x in $(seq 753 764); do label_points+=("$(at "$x" "$y")"); done; done
+mapfile -t label < <("$pixels" "${label_points[@]}")
+[ ${#label[@]} -eq 156 ] || fail "could not read the label's pixels"
+bars=0
+for row in $(seq 0 12); do
+  ink=""
+  for column in $(seq 0 11); do
+    read -r r g b <<<"${label[$((row * 12 + column))]}"
+    if [ "$r" -lt 128 ] && [ "$g" -lt 128 ] && [ "$b" -lt 128 ]; then ink+="#"; else ink+="."; fi
+  done
+  [[ ${ink:6} == *"#####"* ]] && bars=$((bars + 1))
+done
+[ "$bars" -eq 2 ] || fail "the label does not show both bars of \"=\" whole ($bars found)"
+
 before=$(read_pixels) || fail "could not read the screen"
 background=${before##*|}
 blank=$(printf '%s|%s|%s|%s|%s' "$background" "$background" "$background" "$background" "$background")
@@ -91,4 +110,4 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 points=("$(at 120 60)" "$(at 219 60)" "$(at 170 20)" "$(at 170 119)" "$(at 21 60)")
 expected="0 0 0|0 0 0|0 0 0|0 0 0|175 175 175"
 wait_for_pixels || fail "marker outline: $seen, expected $expected"
-echo "PASS: window at $X,$Y; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined"
+echo "PASS: window at $X,$Y; \">=\" whole in its label; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined"

@@ -14,10 +14,14 @@
 #include "surface/window_defaults.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
+
+#include <cmath>
 #include <QPainter>
 #include <QTest>
 
 #include <algorithm>
+#include <cstdlib>
 
 using namespace cellaro;
 
@@ -58,13 +62,18 @@ void DrawBox(QPainter& painter, const DrawOp& box)
     painter.drawRect(pixels.x(), pixels.y(), pixels.width() - 1, pixels.height() - 1);
 }
 
+// The glyphs' outlines, antialiased, with the baseline on a whole pixel.
 void DrawText(QPainter& painter, const DrawOp& print, qreal ascent)
 {
-    painter.setPen(ToColour(print.colour));
-    painter.drawText(QPointF(TwipsToPixels(print.x1), TwipsToPixels(print.y1) + ascent), print.text);
+    QPainterPath outlines;
+    outlines.addText(QPointF(0, std::round(ascent)), WindowFont(), print.text);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(outlines.translated(TwipsToPixels(print.x1), TwipsToPixels(print.y1)),
+                     ToColour(print.colour));
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
-QImage ReferencePicture(const QList<DrawOp>& ops)
+QImage ReferencePicture(const QList<DrawOp>& ops, bool withTexts = true)
 {
     QImage image(kClientSize, QImage::Format_RGB32);
     image.fill(WindowBackground());
@@ -76,16 +85,29 @@ QImage ReferencePicture(const QList<DrawOp>& ops)
             painter.fillRect(image.rect(), WindowBackground());
         else if (op.kind == DrawOp::Box)
             DrawBox(painter, op);
-        else if (op.kind == DrawOp::Print)
+        else if (op.kind == DrawOp::Print && withTexts)
             DrawText(painter, op, ascent);
     }
     return image;
 }
 
-// Where the two pictures first differ, and how many pixels do; empty when
-// they agree.
-QString Difference(const QImage& actual, const QImage& expected)
+// Whether two pixels agree within `levels` in every channel.
+bool Near(QRgb a, QRgb e, int levels)
 {
+    return std::abs(qRed(a) - qRed(e)) <= levels && std::abs(qGreen(a) - qGreen(e)) <= levels
+        && std::abs(qBlue(a) - qBlue(e)) <= levels;
+}
+
+// Where the picture first differs from the reference drawing of `ops`, and
+// how many pixels do; empty when they agree. Pixels agree exactly, but for
+// those a text inks: the surface finds each text's coverage once, the
+// reference fills the outlines in place, and the two round a few edge
+// pixels differently, by a level or two.
+QString Difference(const QImage& actual, const QList<DrawOp>& ops)
+{
+    constexpr int kEdgeRounding = 2;
+    const QImage expected = ReferencePicture(ops);
+    const QImage boxesOnly = ReferencePicture(ops, false);
     if (actual.size() != expected.size())
         return QStringLiteral("sizes differ");
     int differing = 0;
@@ -94,7 +116,8 @@ QString Difference(const QImage& actual, const QImage& expected)
         for (int x = 0; x < actual.width(); ++x) {
             const QRgb a = actual.pixel(x, y);
             const QRgb e = expected.pixel(x, y);
-            if (a == e)
+            const bool inked = e != boxesOnly.pixel(x, y);
+            if (a == e || (inked && Near(a, e, kEdgeRounding)))
                 continue;
             if (differing++ == 0)
                 first = QStringLiteral("first at (%1, %2): %3 instead of %4")
@@ -178,7 +201,7 @@ void TestPictureIdentity::showsMatchPlainDrawing()
     }
 
     QVERIFY2(!recording.boxes().isEmpty(), "the row must draw something");
-    const QString difference = Difference(image.image(), ReferencePicture(recording.ops()));
+    const QString difference = Difference(image.image(), recording.ops());
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
@@ -195,7 +218,7 @@ void TestPictureIdentity::manyDifferentTextsMatchPlainDrawing()
         const ShowInputs inputs { list, u"0" };
         QVERIFY(!ShowList(recordedForm, inputs, Int16(offset % 8), recording));
         QVERIFY(!ShowList(drawnForm, inputs, Int16(offset % 8), image));
-        const QString difference = Difference(image.image(), ReferencePicture(recording.ops()));
+        const QString difference = Difference(image.image(), recording.ops());
         QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("Show %1: %2").arg(offset).arg(difference)));
     }
 }

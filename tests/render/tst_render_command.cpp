@@ -4,10 +4,11 @@
 #include "support/command_run.h"
 
 #include "cli/exit_status.h"
+#include "default_list_png_sha256.h"
 #include "render/render_command.h"
 #include "surface/window_defaults.h"
 
-#include <QBuffer>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -52,6 +53,29 @@ QByteArray AcceptedLines(int count)
 }
 
 QRgb PixelAt(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+QByteArray Sha256(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// A fontconfig configuration: the system's own with `rules` added, or only
+// `rules` when `withSystemFonts` is false.
+QByteArray FontConfiguration(const QByteArray& rules, bool withSystemFonts, const QString& cacheFolder)
+{
+    const QByteArray system = withSystemFonts
+        ? "<include ignore_missing=\"yes\">/etc/fonts/fonts.conf</include>\n" : "";
+    return "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+           "<fontconfig>\n" + system + rules + "\n<cachedir>" + cacheFolder.toUtf8()
+        + "</cachedir>\n</fontconfig>\n";
+}
+
+// A rule that sets one property of every font found.
+QByteArray Setting(const QByteArray& property, const QByteArray& value)
+{
+    return "<match target=\"font\"><edit name=\"" + property + "\" mode=\"assign\">" + value
+        + "</edit></match>";
+}
 
 } // namespace
 
@@ -239,6 +263,77 @@ private slots:
         QCOMPARE(help.exitCode, cli::kExitDone);
         QVERIFY(help.output.startsWith("Usage: cellaro-render"));
         QCOMPARE(help.errorLines, QStringList());
+    }
+
+    // The real program draws the default list into the same PNG bytes
+    // whatever fonts and font settings the machine has. Each row gives the
+    // program a fontconfig configuration (and environment) of its own.
+    void samePictureWhateverTheFonts_data()
+    {
+        QTest::addColumn<QByteArray>("rules");
+        QTest::addColumn<bool>("withSystemFonts");
+        QTest::addColumn<QStringList>("environment");
+
+        QTest::newRow("the machine's own") << QByteArray() << true << QStringList {};
+        QTest::newRow("no fonts at all") << QByteArray() << false << QStringList {};
+        QTest::newRow("sans-serif is a serif font")
+            << QByteArray("<dir>/usr/share/fonts/truetype/dejavu</dir>"
+                          "<alias binding=\"strong\"><family>sans-serif</family>"
+                          "<prefer><family>DejaVu Serif</family></prefer></alias>"
+                          "<alias binding=\"strong\"><family>Liberation Sans</family>"
+                          "<prefer><family>DejaVu Serif</family></prefer></alias>")
+            << false << QStringList {};
+        QTest::newRow("an older Liberation Sans installed")
+            << QByteArray("<dir>/usr/share/fonts/truetype/liberation</dir>") << false << QStringList {};
+        QTest::newRow("full hinting") << Setting("hintstyle", "<const>hintfull</const>") << true << QStringList {};
+        QTest::newRow("no hinting") << Setting("hintstyle", "<const>hintnone</const>") << true << QStringList {};
+        QTest::newRow("hinting off") << Setting("hinting", "<bool>false</bool>") << true << QStringList {};
+        QTest::newRow("antialiasing off") << Setting("antialias", "<bool>false</bool>") << true << QStringList {};
+        QTest::newRow("subpixel rgb") << Setting("rgba", "<const>rgb</const>") << true << QStringList {};
+        QTest::newRow("subpixel with lcd filter")
+            << Setting("rgba", "<const>rgb</const>") + Setting("lcdfilter", "<const>lcdlight</const>")
+            << true << QStringList {};
+        QTest::newRow("autohinter") << Setting("autohint", "<bool>true</bool>") << true << QStringList {};
+        QTest::newRow("embolden") << Setting("embolden", "<bool>true</bool>") << true << QStringList {};
+        QTest::newRow("dpi 144") << Setting("dpi", "<double>144</double>") << true << QStringList {};
+        QTest::newRow("font dpi 120") << QByteArray() << true << QStringList { "QT_FONT_DPI=120" };
+        QTest::newRow("scale factor 2") << QByteArray() << true << QStringList { "QT_SCALE_FACTOR=2" };
+    }
+
+    void samePictureWhateverTheFonts()
+    {
+        QFETCH(QByteArray, rules);
+        QFETCH(bool, withSystemFonts);
+        QFETCH(QStringList, environment);
+        const QString configuration = folder().filePath("fonts.conf");
+        WriteFile(configuration, FontConfiguration(rules, withSystemFonts, folder().filePath("cache")));
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        variables.insert("FONTCONFIG_FILE", configuration);
+        for (const QString& assignment : environment)
+            variables.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
+        const auto programPng = [&](const QStringList& arguments) {
+            QProcess program;
+            program.setProcessEnvironment(variables);
+            program.setWorkingDirectory(folder().path());
+            program.start(CELLARO_RENDER_PROGRAM, arguments + QStringList { "-o", "-", "--format", "png" });
+            return program.waitForFinished(30000) && program.exitCode() == cli::kExitDone
+                ? program.readAllStandardOutput() : QByteArray();
+        };
+        QCOMPARE(Sha256(programPng({})), QByteArray(kDefaultListPngSha256));
+
+        // Every letter, against the picture drawn here with the machine's
+        // own settings: the glyphs' advances must not follow the settings.
+        WriteFile(folder().filePath("letters.txt"),
+                  "Gjelber,9\nabcdefghijklm,8\nnopqrstuvwxyz,7\nABCDEFGHIJKLM,6\nNOPQRSTUVWXYZ,5\n");
+        const QStringList letters { "--list", "letters.txt" };
+        const CommandRun here = Run(folder(), letters + QStringList { "-o", "-", "--format", "png" });
+        QCOMPARE(here.exitCode, cli::kExitDone);
+        QVERIFY(programPng(letters) == here.output);
+    }
+
+    void docsPictureIsCurrent()
+    {
+        QCOMPARE(Sha256(ReadFile(CELLARO_DOCS_PICTURE)), QByteArray(kDefaultListPngSha256));
     }
 
     // The real program, with no display and no platform named.

@@ -203,6 +203,9 @@ private slots:
         QTEST(text.text, "text");
         QTEST(text.attribute("fill"), "colour");
         QCOMPARE(text.number("x"), topLeft.x());
+        // The default font at the window's 11 pixels, in twips.
+        QCOMPARE(text.attribute("font-family"), QStringLiteral("Liberation Sans"));
+        QCOMPARE(text.number("font-size"), 165.0);
         // SVG places a text by its baseline, one ascent below the top.
         QVERIFY2(qAbs(text.number("y") - (topLeft.y() + AscentTwips())) < 1,
                  qPrintable(text.attribute("y")));

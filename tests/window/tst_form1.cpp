@@ -1,19 +1,27 @@
 // The real window on the offscreen platform, driven with key and mouse
 // events: start-up, layout, keys, schemes, the marker, repaints and errors.
 
+#include "support/core_test_support.h"
 #include "support/window_fixture.h"
 
 #include "entries/default_list.h"
 #include "entries/list_parser.h"
+#include "paint/grid_painter.h"
+#include "surface/image_surface.h"
+#include "surface/twips.h"
 #include "window/control_twips.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QExposeEvent>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWindow>
 
@@ -39,6 +47,61 @@ const QPoint kCellEUmlaut = InsideCell(2, 2);
 const QPoint kCellV = InsideCell(1, 6);
 
 QRgb Rgb(int red, int green, int blue) { return qRgb(red, green, blue); }
+
+// The room a control has for its caption: the label's contents, the
+// button's contents inside its frame and margins, the selector's field
+// beside its arrow.
+QSize CaptionRoom(QWidget& control)
+{
+    QStyle* style = control.style();
+    if (auto* button = qobject_cast<QPushButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return style->subElementRect(QStyle::SE_PushButtonContents, &option, button).size();
+    }
+    if (auto* selector = qobject_cast<QComboBox*>(&control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(selector);
+        option.editable = false;
+        return style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, selector)
+            .size();
+    }
+    return control.contentsRect().size();
+}
+
+// Whether the line edit shows all of `text` at once: its end lies as far
+// from its start as the text is wide, with no scrolling in between.
+bool ShowsWhole(QLineEdit& edit, const QString& text)
+{
+    const auto cursorX = [&edit] { return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(); };
+    edit.setText(text);
+    edit.setCursorPosition(0);
+    const int start = cursorX();
+    edit.setCursorPosition(int(text.size()));
+    return cursorX() - start == edit.fontMetrics().horizontalAdvance(text);
+}
+
+// Where a text printed in a box leaves ink on an image of the window's
+// ratio, in device pixels from the box's top-left corner; empty when it
+// leaves none. Box corners lie on whole pixels, so a text lands on the same
+// pixels relative to its box wherever the box is.
+QRect InkInBox(const DrawOp& print, const DrawOp& box, qreal ratio)
+{
+    const float left = std::min(box.x1, box.x2);
+    const float top = std::min(box.y1, box.y2);
+    ImageSurface surface(QSize(160, 160), Qt::white, WindowFont(), ratio);
+    surface.SetForeColor(RGB(0, 0, 0));
+    surface.SetCurrentX(print.x1 - left);
+    surface.SetCurrentY(print.y1 - top);
+    surface.Print(print.text);
+    const QImage& image = surface.image();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
 
 } // namespace
 
@@ -139,6 +202,94 @@ private slots:
         QCOMPARE(geometry.Width(), float(twips.width()));
         if (twips.height() >= 0)
             QCOMPARE(geometry.Height(), float(twips.height()));
+    }
+
+    // The stored sizes were made for the default font: each caption fits
+    // its control whole, in the font the control draws it in.
+    void captionFits_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("the label's >=") << "Label1" << ">=";
+        QTest::newRow("the button's Shfaq") << "Command1" << "&Shfaq";
+        QTest::newRow("the selector's first scheme") << "Combo1" << "Gri";
+        QTest::newRow("threshold 0") << "Text2" << "0";
+        QTest::newRow("a four-digit threshold") << "Text2" << "-100";
+    }
+    void captionFits()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        WindowFixture window;
+        QVERIFY(window.Show());
+        auto* widget = window.form->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QCOMPARE(QFontInfo(widget->font()).family(), QStringLiteral("Liberation Sans"));
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            QVERIFY(ShowsWhole(*edit, caption));
+            return;
+        }
+        const QFontMetrics metrics = widget->fontMetrics();
+        const QSize room = CaptionRoom(*widget);
+        const QString shown = QString(caption).remove(u'&');
+        QVERIFY2(metrics.horizontalAdvance(shown) <= room.width(),
+                 qPrintable(QStringLiteral("%1 pixels wide, room for %2").arg(metrics.horizontalAdvance(shown)).arg(room.width())));
+        QVERIFY2(metrics.height() <= room.height(),
+                 qPrintable(QStringLiteral("%1 pixels high, room for %2").arg(metrics.height()).arg(room.height())));
+    }
+
+    // The selector is narrower than its longer names; its list shows them whole.
+    void selectorListShowsWholeNames()
+    {
+        WindowFixture window;
+        QVERIFY(window.Show());
+        QComboBox* selector = window.form->Combo1();
+        const int widest = selector->fontMetrics().horizontalAdvance(QStringLiteral("Gjelber"));
+        QVERIFY(CaptionRoom(*selector).width() < widest);
+        selector->showPopup();
+        QTRY_VERIFY(selector->view()->isVisible());
+        QVERIFY(selector->view()->viewport()->width() >= widest);
+        selector->hidePopup();
+    }
+
+    // A cell's label, count and share stay left of its right edge and above
+    // its bottom edge, on the screen's pixels (ratio 2 in the HiDPI run).
+    void textsStayInsideTheirCells_data()
+    {
+        QTest::addColumn<QList<int>>("counts");
+        using namespace cellaro::testing;
+        QList<int> allInOne = Repeated(kMaxEntriesWithTexts, 0);
+        allInOne[0] = 32767;
+        QTest::newRow("121 rising counts") << RisingCounts(kMaxEntriesWithTexts);
+        QTest::newRow("121 five-digit counts") << Repeated(kMaxEntriesWithTexts, 32767);
+        QTest::newRow("121 entries, one holds 100.00%") << allInOne;
+        QTest::newRow("120 of them -32768") << Repeated(kMaxEntriesWithTexts - 1, -32768) + QList<int> { 1 };
+    }
+    void textsStayInsideTheirCells()
+    {
+        QFETCH(QList<int>, counts);
+        WindowFixture window;
+        QVERIFY(window.Show());
+        const qreal ratio = window.form->devicePixelRatioF();
+        FormState form = cellaro::testing::FormWithCounts(counts);
+        RecordingSurface recording;
+        PaintGrid(form, 0, recording);
+        QCOMPARE(recording.texts().size(), 3 * kMaxEntriesWithTexts);
+        DrawOp box;
+        for (const DrawOp& op : recording.ops()) {
+            if (op.kind == DrawOp::Box)
+                box = op;
+            if (op.kind != DrawOp::Print)
+                continue;
+            const QRect ink = InkInBox(op, box, ratio);
+            QVERIFY2(!ink.isEmpty(), qPrintable(op.text));
+            // The box's right and bottom outlines, in device pixels.
+            const int right = int(std::round(std::abs(box.x2 - box.x1) / kTwipsPerPixel * ratio));
+            const int bottom = int(std::round(std::abs(box.y2 - box.y1) / kTwipsPerPixel * ratio));
+            QVERIFY2(ink.right() < right && ink.bottom() < bottom,
+                     qPrintable(QStringLiteral("\"%1\" inked to (%2,%3), the box's edges at (%4,%5)")
+                                    .arg(op.text).arg(ink.right()).arg(ink.bottom()).arg(right).arg(bottom)));
+        }
     }
 
     void windowSize()

@@ -1,0 +1,50 @@
+#include "surface/default_font.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QStringList>
+
+namespace cellaro {
+
+namespace {
+
+constexpr auto kFontResource = ":/cellaro/fonts/LiberationSans-Regular.ttf";
+constexpr auto kFamily = "Liberation Sans";
+constexpr qreal kPointSize = 8;
+
+} // namespace
+
+void RegisterDefaultFont()
+{
+    static const bool registered = [] {
+        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontResource));
+        if (!QFontDatabase::applicationFontFamilies(id).contains(QString::fromLatin1(kFamily))) {
+            qCritical("Cellaro: the built-in font %s could not be registered", kFontResource);
+            return false;
+        }
+        return true;
+    }();
+    (void)registered;
+}
+
+QFont DefaultFont()
+{
+    QFont font(QString::fromLatin1(kFamily));
+    font.setPointSizeF(kPointSize);
+    // Whole-pixel advances: ">=" then takes 12 pixels, the width of the
+    // label that shows it. The hinting the machine's font configuration
+    // asks for (often slight, with the font's own fractional advances)
+    // would make it 13.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+QFont UseDefaultFont()
+{
+    RegisterDefaultFont();
+    const QFont font = DefaultFont();
+    QGuiApplication::setFont(font);
+    return font;
+}
+
+} // namespace cellaro

@@ -1,0 +1,48 @@
+#include "surface/text_outlines.h"
+
+#include <QGlyphRun>
+#include <QTextLayout>
+
+namespace cellaro {
+
+TextOutlines::TextOutlines(QFont font, qreal baseline)
+    : font_(std::move(font))
+    , baseline_(baseline)
+{
+}
+
+QPainterPath TextOutlines::Of(const QString& text, qreal width)
+{
+    QTextLayout layout(text, font_);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    // Glyph positions are on the line's baseline, one line ascent down;
+    // letters from a taller fallback font make that ascent larger.
+    const qreal down = baseline_ - line.ascent();
+    QPainterPath outlines;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i)
+            if (positions[i].x() < width)
+                outlines.addPath(glyph(font, indexes[i]).translated(positions[i].x(), positions[i].y() + down));
+    }
+    return outlines;
+}
+
+// Loading an outline runs the font's hinting program; once per glyph is enough.
+const QPainterPath& TextOutlines::glyph(const QRawFont& font, quint32 index)
+{
+    constexpr qsizetype kMaxGlyphs = 4096;
+    const std::pair<QRawFont, quint32> key(font, index);
+    auto found = glyphs_.find(key);
+    if (found != glyphs_.end())
+        return *found;
+    if (glyphs_.size() >= kMaxGlyphs)
+        glyphs_.clear();
+    return *glyphs_.insert(key, font.pathForGlyph(index));
+}
+
+} // namespace cellaro

@@ -1,0 +1,35 @@
+#pragma once
+// The outlines of a text's glyphs as one path, laid out in a font: what
+// QPainterPath::addText gives, built from outlines loaded once per glyph
+// (a repaint prints the same few letters and digits again and again), and
+// only as far as `width` reaches, so a label of thousands of characters
+// costs what its visible part costs.
+
+#include <QFont>
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+#include <QString>
+
+#include <utility>
+
+namespace cellaro {
+
+class TextOutlines {
+public:
+    // Texts are placed with their baseline `baseline` below their top.
+    TextOutlines(QFont font, qreal baseline);
+
+    // The outlines of `text` with its top-left at the origin, leaving out
+    // the glyphs that start `width` or more to the right.
+    QPainterPath Of(const QString& text, qreal width);
+
+private:
+    const QPainterPath& glyph(const QRawFont& font, quint32 index);
+
+    QFont font_;
+    qreal baseline_ = 0;
+    QHash<std::pair<QRawFont, quint32>, QPainterPath> glyphs_;
+};
+
+} // namespace cellaro

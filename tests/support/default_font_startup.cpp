@@ -1,0 +1,19 @@
+// Every test program starts with Cellaro's default font, as the window and
+// the renderer do: set as soon as the test's application object exists.
+
+#include "surface/default_font.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+namespace {
+
+void UseDefaultFontInGuiTests()
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        cellaro::UseDefaultFont();
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(UseDefaultFontInGuiTests)
