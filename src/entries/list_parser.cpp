@@ -113,7 +113,6 @@ public:
 
     ParseOutcome outcome() && { return ParseOutcome { std::move(list_), error_ }; }
     const std::optional<ShowError>& error() const { return error_; }
-    const ParsedList& list() const { return list_; }
 
 private:
     // A label read from a buffer that the next line reuses: keep a copy.
@@ -203,18 +202,33 @@ void StoreLabel(QString& slot, QStringView label)
         slot.setUnicode(label.data(), label.size());
 }
 
-// Replaces the table's content from index 1 upwards; slots above the new
-// count keep what they held.
-void StoreParsedList(EntryTable& table, const ParsedList& list)
+// The counters and counts of the parsed list; slots above the new count keep
+// what they held.
+void StoreCounts(EntryTable& table, const ParsedList& list)
 {
     const std::size_t count = list.values.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        StoreLabel(table.EntryNames[i + 1], list.labels[i]);
-        table.EntryValues[i + 1] = list.values[i];
-    }
+    std::copy(list.values.begin(), list.values.end(), table.EntryValues.begin() + 1);
     table.EntryCount = Int16(count);
     table.MaxValue = list.maxValue;
     table.TotalValue = list.totalValue;
+}
+
+// Replaces the table's content from index 1 upwards.
+void StoreParsedList(EntryTable& table, const ParsedList& list)
+{
+    for (std::size_t i = 0; i < list.labels.size(); ++i)
+        StoreLabel(table.EntryNames[i + 1], list.labels[i]);
+    StoreCounts(table, list);
+}
+
+// The same for a list read in pieces, whose labels are all kept copies in
+// the order they were accepted: they move into the table instead of being
+// copied a second time, which matters for long labels.
+void MoveParsedList(EntryTable& table, ParsedList&& list)
+{
+    for (std::size_t i = 0; i < list.cleanedLabels.size(); ++i)
+        table.EntryNames[i + 1] = std::move(list.cleanedLabels[i]);
+    StoreCounts(table, list);
 }
 
 } // namespace
@@ -280,11 +294,12 @@ bool ListStream::Add(QStringView piece)
     return !state_->reader.error() && state_->take(piece);
 }
 
-std::optional<ShowError> ListStream::StoreInto(EntryTable& table) const
+std::optional<ShowError> ListStream::StoreInto(EntryTable& table) &&
 {
-    if (!state_->reader.error())
-        StoreParsedList(table, state_->reader.list());
-    return state_->reader.error();
+    ParseOutcome outcome = std::move(state_->reader).outcome();
+    if (!outcome.error)
+        MoveParsedList(table, std::move(outcome.list));
+    return outcome.error;
 }
 
 } // namespace cellaro

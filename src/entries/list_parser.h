@@ -51,8 +51,9 @@ public:
 
     // What ReadList would have done with the whole text: stores the accepted
     // entries, or gives the error and leaves the table untouched. Text after
-    // the last line feed is never finished, so it is never read.
-    std::optional<ShowError> StoreInto(EntryTable& table) const;
+    // the last line feed is never finished, so it is never read. The labels
+    // move into the table: the stream is done with.
+    std::optional<ShowError> StoreInto(EntryTable& table) &&;
 
 private:
     struct State;

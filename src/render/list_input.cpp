@@ -60,7 +60,7 @@ ListReading ReadListFile(EntryTable& table, const QString& path, const cli::Stan
     ListReading reading;
     reading.readError = cli::ReadInChunks(path, input, cli::ReadLimits { maxBytes }, consume);
     if (!reading.readError)
-        reading.listError = list.StoreInto(table);
+        reading.listError = std::move(list).StoreInto(table);
     return reading;
 }
 

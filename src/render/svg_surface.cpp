@@ -4,6 +4,7 @@
 #include "surface/image_surface.h"
 #include "surface/product.h"
 #include "surface/twips.h"
+#include "surface/visible_text.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -103,7 +104,11 @@ void SvgSurface::Print(const QString& text)
 {
     painter_.setPen(ToQColor(ForeColor()));
     // The current position is the text's top-left; drawText takes the baseline.
-    painter_.drawText(QPointF(CurrentX(), CurrentY() + ascent()), XmlSafeText(text));
+    const qreal baseline = CurrentY() + ascent();
+    // Only what can show is written: a label may be megabytes long.
+    const qreal room = (area_.right() - CurrentX()) / kTwipsPerPixel;
+    const QStringView part = VisiblePart(text, font_, room);
+    painter_.drawText(QPointF(CurrentX(), baseline), XmlSafeText(part.size() == text.size() ? text : part.toString()));
     blank_ = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include "surface/default_font.h"
 #include "surface/twips.h"
+#include "surface/visible_text.h"
 
 #include <QFontMetricsF>
 
@@ -179,12 +180,22 @@ void ImageSurface::Print(const QString& text)
     QPainter& p = painter();
     const QPoint topLeft(TwipsToPixels(CurrentX()), TwipsToPixels(CurrentY()));
     const QColor colour = ToQColor(ForeColor());
+    const QString shown = shownPart(text, logicalSize().width() - topLeft.x());
     if (!unscaled()) {
-        p.fillPath(preparedText(text).translated(topLeft), colour);
+        p.fillPath(preparedText(shown).translated(topLeft), colour);
         return;
     }
-    const InkedText& inked = inkedText(text);
+    const InkedText& inked = inkedText(shown);
     BlendCoverage(image_, topLeft + inked.offset, inked.coverage, colour.rgb());
+}
+
+// What of a text is laid out when it starts `room` pixels before the right
+// edge (the text itself, shared, when all of it is).
+QString ImageSurface::shownPart(const QString& text, int room)
+{
+    outlines(); // the font is ready to measure
+    const QStringView part = VisiblePart(text, font_, room);
+    return part.size() == text.size() ? text : part.toString();
 }
 
 // A text is filled as the outlines of its glyphs, antialiased by the

@@ -54,6 +54,7 @@ private:
     const QPainterPath& preparedText(const QString& text);
     const InkedText& inkedText(const QString& text);
     TextOutlines& outlines();
+    QString shownPart(const QString& text, int room);
 
     mutable QImage image_;
     mutable std::unique_ptr<QPainter> painter_;

@@ -51,7 +51,7 @@ Streamed ReadInPieces(const QString& list, const QString& threshold, qsizetype s
     for (qsizetype at = 0; at < list.size(); at += size)
         if (!stream.Add(QStringView(list).sliced(at, std::min(size, list.size() - at))))
             break;
-    streamed.error = stream.StoreInto(streamed.table);
+    streamed.error = std::move(stream).StoreInto(streamed.table);
     return streamed;
 }
 

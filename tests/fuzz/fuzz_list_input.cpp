@@ -108,7 +108,7 @@ Outcome InPieces(const FuzzInput& input, const QString& wholeText)
         if (decoded.size() <= wholeText.lastIndexOf(u'\n'))
             Fail("a finished line was not decoded");
     }
-    outcome.error = stream.StoreInto(outcome.table);
+    outcome.error = std::move(stream).StoreInto(outcome.table);
     return outcome;
 }
 

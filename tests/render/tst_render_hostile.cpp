@@ -233,6 +233,12 @@ void TestRenderHostile::hostileStreams_data()
     QTest::newRow("endless NUL bytes stop at the size limit")
         << "ulimit -v 1048576; \"$R\" --list /dev/zero -o out.png" << cli::kExitBadInput << "larger than"
         << "test ! -e out.png";
+    // Labels far longer than a picture shows: laid out only as far as they
+    // show (1 s budget, three times that asserted).
+    QTest::newRow("36 labels of 1 MB")
+        << "for i in $(seq 36); do printf '%01000000d,%d\\n' 0 $i; done >list; "
+           "timeout 3 \"$R\" --list list -o out.png && timeout 3 \"$R\" --list list -o out.svg"
+        << cli::kExitDone << "" << isPng.arg("out.png") + " && grep -q '<text' out.svg";
     QTest::newRow("an endless line stops at the size limit")
         << "ulimit -v 1048576; yes abcdefgh | tr -d '\\n' | \"$R\" --list - -o out.png" << cli::kExitBadInput
         << "larger than" << "test ! -e out.png";

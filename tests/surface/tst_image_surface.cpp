@@ -2,6 +2,8 @@
 // and interior, clearing, where a text lands, and HiDPI images.
 
 #include "surface/image_surface.h"
+#include "surface/visible_text.h"
+#include "surface/window_defaults.h"
 
 #include <QFontInfo>
 #include <QGlyphRun>
@@ -65,6 +67,8 @@ private slots:
     void boxDrawnAfterATextCoversIt();
     void doublePixelRatioCoversTwiceTheDevicePixels();
     void resizeKeepsWhatIsDrawn();
+    void longTextIsLaidOutAsFarAsItShows_data();
+    void longTextIsLaidOutAsFarAsItShows();
 };
 
 void TestImageSurface::boxPixels_data()
@@ -294,6 +298,61 @@ void TestImageSurface::resizeKeepsWhatIsDrawn()
     QCOMPARE(image.pixel(20, 20), Rgb(kOutline));
     QCOMPARE(image.pixel(60, 60), Rgb(kFill));
     QCOMPARE(image.pixel(300, 250), kBackground.rgb());
+}
+
+// A text of thousands of characters is laid out only as far as it can
+// show, yet shows exactly what laying all of it out would show: every
+// character whose glyph begins before the surface's edge is kept, and the
+// picture equals that of the text's first 256 characters, which are laid
+// out whole and already run past the edge. Right-to-left text is not cut.
+void TestImageSurface::longTextIsLaidOutAsFarAsItShows_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("x"); // where it starts, in pixels of a 639-pixel surface
+    QTest::addColumn<bool>("cut");
+
+    QTest::newRow("one letter, 100000 times") << QString(100000, u'L') << 0 << true;
+    QTest::newRow("kerning pairs") << QStringLiteral("AVTo").repeated(20000) << 300 << true;
+    QTest::newRow("words near the edge") << QStringLiteral("lorem ipsum ").repeated(10000) << 600 << true;
+    QTest::newRow("combining accents") << QStringLiteral("e\u0301").repeated(50000) << 0 << true;
+    QTest::newRow("fallback glyphs") << QStringLiteral("a\u2713").repeated(20000) << 100 << true;
+    QTest::newRow("starting past the edge") << QString(10000, u'L') << 700 << true;
+    QTest::newRow("digits") << QString(100000, u'0') << 0 << true;
+    QTest::newRow("digits, then right to left") << QString(1000, u'7') + QStringLiteral("\u05E9") << 0 << false;
+    QTest::newRow("right to left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD ").repeated(2000) << 0
+                                   << false;
+    QTest::newRow("right to left after the edge")
+        << QString(300, u'L') + QStringLiteral("\u05E9\u05DC\u05D5\u05DD ").repeated(2000) << 0 << true;
+}
+
+void TestImageSurface::longTextIsLaidOutAsFarAsItShows()
+{
+    QFETCH(QString, text);
+    QFETCH(int, x);
+    QFETCH(bool, cut);
+    constexpr int kWidth = 639;
+    const QFont font = WindowFont();
+
+    const QStringView kept = VisiblePart(text, font, kWidth - x);
+    QCOMPARE(kept.size() < text.size(), cut);
+    if (!cut)
+        return;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int lastShowing = line.xToCursor(kWidth - x, QTextLine::CursorOnCharacter);
+    QVERIFY2(kept.size() > lastShowing, qPrintable(QStringLiteral("kept %1, the edge at %2").arg(kept.size()).arg(lastShowing)));
+
+    const auto picture = [&](const QString& printed) {
+        ImageSurface surface(QSize(kWidth, 40), Qt::white, font);
+        surface.SetForeColor(RGB(0, 0, 128));
+        surface.SetCurrentX(float(x * 15));
+        surface.SetCurrentY(150);
+        surface.Print(printed);
+        return surface.image();
+    };
+    QCOMPARE(picture(text), picture(text.first(256)));
 }
 
 QTEST_MAIN(TestImageSurface)
