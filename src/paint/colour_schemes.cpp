@@ -61,6 +61,10 @@ void WriteRedYellowCream(Palette& palette, int redStep, int lastRedT)
     SetEntry(palette, 255, Rgb { 255, 255, 220 });
 }
 
+// Ngj3 and Ngj4: red to yellow in steps of 2 or of 1.
+void WriteRedYellowCreamInTwos(Palette& palette) { WriteRedYellowCream(palette, 2, 254); }
+void WriteRedYellowCreamInOnes(Palette& palette) { WriteRedYellowCream(palette, 1, 255); }
+
 // Shades run from 0 (the hottest colour) to 255 (white).
 constexpr Int16 kShadeLevels = 255;
 // What PaletteLevels starts at: the levels of an index no scheme has.
@@ -95,8 +99,8 @@ constexpr std::array<ColourScheme, kSchemeCount> kColourSchemes { {
     Shade(u"Blu", { true, true, false }),
     PaletteScheme(u"Ngj1", 16, WriteSeventeenColours),
     PaletteScheme(u"Ngj2", 100, WriteHundredAndOneColours),
-    PaletteScheme(u"Ngj3", 254, [](Palette& p) { WriteRedYellowCream(p, 2, 254); }),
-    PaletteScheme(u"Ngj4", 254, [](Palette& p) { WriteRedYellowCream(p, 1, 255); }),
+    PaletteScheme(u"Ngj3", 254, WriteRedYellowCreamInTwos),
+    PaletteScheme(u"Ngj4", 254, WriteRedYellowCreamInOnes),
 } };
 static_assert(std::all_of(kColourSchemes.begin(), kColourSchemes.end(), Complete),
               "every colour scheme needs a name, levels and its drawing function");
