@@ -17,7 +17,9 @@ case "${1:-}" in
     # strict_string_checks: it takes strndup's bound for a terminator, and the
     # X keyboard library legitimately copies unterminated names that way.
     export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1}"
-    export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}" ;;
+    export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+    # Leaks inside system libraries only, each with its reason there.
+    export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")" && pwd)/tests/lsan.supp:print_suppressions=0}" ;;
   *) echo "usage: $0 [--sanitize]" >&2; exit 2 ;;
 esac
 

@@ -11,7 +11,7 @@ CELLARO_PACKAGES=(
   libbenchmark-dev
   libpng-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xdotool
+  xvfb xdotool libx11-dev
 )
 
 cellaro_missing_packages() {

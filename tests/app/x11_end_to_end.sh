@@ -6,11 +6,14 @@
 # b's box is outlined in black (the box stood over another part of the
 # window, so the repaint of what it uncovered leaves the outline). Before
 # that, the label ">=" must show both bars of "=" inside its 12 x 13 pixels.
-#   x11_end_to_end.sh <cellaro> <screen_pixels>
+# Finally the window is closed as its title bar does it, and the program
+# must end with status 0.
+#   x11_end_to_end.sh <cellaro> <screen_pixels> <close_window>
 # Exits 77 (skipped) only when Xvfb is not installed.
 set -euo pipefail
 app=$1
 pixels=$2
+close_window=$3
 
 if ! command -v Xvfb >/dev/null; then
   echo "SKIP: Xvfb is not installed"
@@ -110,4 +113,13 @@ kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
 points=("$(at 120 60)" "$(at 219 60)" "$(at 170 20)" "$(at 170 119)" "$(at 21 60)")
 expected="0 0 0|0 0 0|0 0 0|0 0 0|175 175 175"
 wait_for_pixels || fail "marker outline: $seen, expected $expected"
-echo "PASS: window at $X,$Y; \">=\" whole in its label; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined"
+# Closing the window as its title bar does ends the program normally, with
+# exit status 0 (in the sanitizer build: with no finding at exit).
+"$close_window" "$window" || fail "could not ask the window to close"
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its window was closed"
+status=0
+wait "$app_pid" || status=$?
+app_pid=
+[ "$status" -eq 0 ] || fail "the program ended with status $status when its window was closed"
+echo "PASS: window at $X,$Y; \">=\" whole in its label; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined; closed normally"
