@@ -11,6 +11,7 @@
 #include "window/drawing_area.h"
 #include "window/form_geometry.h"
 #include "window/identity.h"
+#include "window/list_box.h"
 #include "window/list_box_text.h"
 
 #include <QAbstractItemView>
@@ -18,12 +19,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTimer>
 #include <QWindow>
 
 #include <utility>
@@ -92,7 +93,7 @@ void Form1::CreateControls()
     // Created first, so every control stands in front of it.
     drawingArea_ = new DrawingArea(this);
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new ListBox(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -168,13 +169,17 @@ bool Form1::HandleSchemeListKey(QEvent* event)
 
 // Alt+S clicks the Show button at once. Qt's own handling of an access key
 // shows the button pressed and clicks only 100 ms later; a key that presses
-// a button should act when it is pressed. An ambiguous key is left to Qt,
+// a button should act when it is pressed. The button still shows itself
+// pressed for those 100 ms, after Show. An ambiguous key is left to Qt,
 // which moves the focus instead.
 bool Form1::HandleShowAccessKey(QEvent* event)
 {
     if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
         return false;
+    constexpr int kPressedLookMs = 100;
     command1_->click();
+    command1_->setDown(true);
+    QTimer::singleShot(kPressedLookMs, command1_, [button = command1_] { button->setDown(false); });
     return true;
 }
 
@@ -296,16 +301,16 @@ float Form1::Top() const { return OuterTopTwips(*this); }
 float Form1::Width() const { return OuterWidthTwips(*this); }
 float Form1::Height() const { return OuterHeightTwips(*this); }
 
-QString Form1::ListText() const { return ToolTextFromWidget(text1_->document()->toRawText()); }
+QString Form1::ListText() const { return ToolTextFromWidget(text1_->WidgetText()); }
 
 int Form1::SelStart() const
 {
-    return ToolPosition(text1_->document()->toRawText(), text1_->textCursor().selectionStart());
+    return ToolPosition(text1_->WidgetText(), text1_->textCursor().selectionStart());
 }
 
 int Form1::SelLength() const
 {
-    const QString widgetText = text1_->document()->toRawText();
+    const QString widgetText = text1_->WidgetText();
     const QTextCursor cursor = text1_->textCursor();
     return ToolPosition(widgetText, cursor.selectionEnd())
         - ToolPosition(widgetText, cursor.selectionStart());
@@ -352,7 +357,7 @@ void Form1::SelectAllList(int keyCode, int shift)
 {
     if (keyCode != kKeyCodeA || shift != kCtrlOnly)
         return;
-    const QString widgetText = text1_->document()->toRawText();
+    const QString widgetText = text1_->WidgetText();
     const int selStart = 0;
     const int selLength = ToolLength(widgetText);
     QTextCursor cursor = text1_->textCursor();

@@ -8,6 +8,7 @@
 // the surface the actions draw on.
 
 #include "paint/form_state.h"
+#include "window/list_box.h"
 #include "window/message_box_seam.h"
 
 #include <QImage>
@@ -20,7 +21,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace cellaro {
@@ -64,7 +64,7 @@ public:
     // pixel, at the screen's device pixel ratio.
     const QImage& backingImage() const;
 
-    QPlainTextEdit* Text1() const { return text1_; }
+    ListBox* Text1() const { return text1_; }
     QPushButton* Command1() const { return command1_; }
     QComboBox* Combo1() const { return combo1_; }
     QLabel* Label1() const { return label1_; }
@@ -115,7 +115,7 @@ private:
     QMargins frameApplied_;
 
     DrawingArea* drawingArea_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    ListBox* text1_ = nullptr;
     QPushButton* command1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QLabel* label1_ = nullptr;

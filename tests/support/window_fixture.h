@@ -121,6 +121,9 @@ public:
 
     QImage Image() const { return form->backingImage().copy(); }
 
+    // A release over cell b (x 3000 twips), where the marker answers.
+    void ClickGrid() { ReleaseMouseAt(QPoint(200, 46)); }
+
     std::unique_ptr<Form1> form;
     QList<MessageBoxRequest> boxes;
     int paints = 0;

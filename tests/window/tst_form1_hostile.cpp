@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
+#include <QTextBlock>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,6 +47,30 @@ QPoint InsideFirstBox(const GridGeometry& grid)
 // The list box keeps every line break as CR LF in the tool's text.
 QString AsToolText(QString list) { return list.replace(u'\n', QStringLiteral("\r\n")); }
 
+// Milliseconds from an input to the window having handled it and what it
+// posted, its repaints included.
+template <typename Input>
+qint64 AnswerTime(Input input)
+{
+    QElapsedTimer timer;
+    timer.start();
+    input();
+    QTest::qWait(20);
+    return timer.elapsed();
+}
+
+// Code built with AddressSanitizer runs several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kSlowdown = 5;
+#else
+constexpr qint64 kSlowdown = 1;
+#endif
+
+// Three times the budgets the window answers in after a big paste (2 s for
+// the first click, 0.3 s after that), so a loaded machine cannot fail them.
+constexpr qint64 kFirstAnswerLimit = 3 * 2000 * kSlowdown;
+constexpr qint64 kLaterAnswerLimit = 3 * 300 * kSlowdown;
+
 } // namespace
 
 class TestForm1Hostile : public QObject {
@@ -53,6 +79,10 @@ class TestForm1Hostile : public QObject {
 private slots:
     void show_data();
     void show();
+    void answersAfterBigPaste_data();
+    void answersAfterBigPaste();
+    void editsAtPieceJoins_data();
+    void editsAtPieceJoins();
 };
 
 void TestForm1Hostile::show_data()
@@ -166,6 +196,116 @@ void TestForm1Hostile::show()
         QCOMPARE(PixelAt(shown, InsideFirstBox(window.form->state().grid)), QColor(Qt::black));
         break;
     }
+}
+
+void TestForm1Hostile::answersAfterBigPaste_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("boxes"); // the marker's three, and Show's own
+    QTest::addColumn<int>("entryCount"); // after Show of the edited list
+    QString items;
+    for (int i = 0; items.size() < kFiveMegabytes; ++i)
+        items += QStringLiteral("label%1,%2 ").arg(i).arg(i % 2000);
+    items.truncate(kFiveMegabytes);
+    QTest::newRow("5 MB on one line") << items << 3 << 0;
+    QString lines = items;
+    lines.replace(u' ', u'\n');
+    // Too many entries: Show says so and keeps the default list's 36.
+    QTest::newRow("5 MB of lines") << lines << 4 << 36;
+    QTest::newRow("5 MB of lines under the threshold")
+        << (QString(70, u'w') + ",0\n").repeated(kFiveMegabytes / 73) + "z,5\n" << 3 << 1;
+}
+
+// Paste, a click on the grid, another, an edit at the start of the list, a
+// click, Show: each answered in time, and the list text is still the paste.
+void TestForm1Hostile::answersAfterBigPaste()
+{
+    QFETCH(QString, list);
+    QFETCH(int, boxes);
+    QFETCH(int, entryCount);
+
+    WindowFixture window;
+    QVERIFY(window.Show());
+    QVERIFY(window.ClickShow());
+    window.form->Text2()->setText("1");
+    QPlainTextEdit* listBox = window.form->Text1();
+
+    const auto answersWithin = [](qint64 limit, auto input) {
+        const qint64 ms = AnswerTime(input);
+        if (ms >= limit)
+            qWarning("answered in %lld ms, more than %lld ms", ms, limit);
+        return ms < limit;
+    };
+    QVERIFY(answersWithin(kFirstAnswerLimit, [&] { window.Paste(list); }));
+    QVERIFY(answersWithin(kFirstAnswerLimit, [&] { window.ClickGrid(); }));
+    QVERIFY(answersWithin(kLaterAnswerLimit, [&] { window.ClickGrid(); }));
+    QVERIFY(answersWithin(kLaterAnswerLimit, [&] { QTest::keyClick(listBox, Qt::Key_Home, Qt::ControlModifier); }));
+    QVERIFY(answersWithin(kLaterAnswerLimit, [&] { QTest::keyClick(listBox, Qt::Key_X); }));
+    QVERIFY(answersWithin(kLaterAnswerLimit, [&] { window.ClickGrid(); }));
+    bool shown = false;
+    QVERIFY(answersWithin(kLaterAnswerLimit, [&] { shown = window.ClickShow(); }));
+    QVERIFY(shown);
+
+    QCOMPARE(window.boxes.size(), boxes);
+    QCOMPARE(window.form->ListText(), AsToolText("x" + list));
+    QCOMPARE(int(window.form->state().entries.EntryCount), entryCount);
+}
+
+// A pasted line of 1024 a's and 600 b's shows as two pieces, one row each.
+// Keys at and around the join act on the line as the tool reads it, undo
+// keeps the pieces, and a copy gives the line back whole.
+void TestForm1Hostile::editsAtPieceJoins_data()
+{
+    QTest::addColumn<int>("block"); // where the text cursor is put
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("selStart");
+
+    const QString a(1024, u'a');
+    const QString b(600, u'b');
+    const QKeySequence undo(QKeySequence::Undo);
+    QTest::newRow("Backspace at the join") << 1 << 0 << QKeySequence(Qt::Key_Backspace)
+                                           << a.left(1023) + b << 1023;
+    QTest::newRow("Delete at the join") << 0 << 1024 << QKeySequence(Qt::Key_Delete) << a + b.left(599)
+                                        << 1024;
+    QTest::newRow("Enter in a piece") << 1 << 100 << QKeySequence(Qt::Key_Return)
+                                      << a + b.left(100) + "\n" + b.left(500) << 1126;
+    QTest::newRow("Enter at the join") << 1 << 0 << QKeySequence(Qt::Key_Return) << a + "\n" + b << 1026;
+    QTest::newRow("typed at the join") << 1 << 0 << QKeySequence(Qt::Key_X) << a + "x" + b << 1025;
+    QTest::newRow("Backspace undone") << 1 << 0 << QKeySequence(QKeyCombination(Qt::Key_Backspace), undo[0]) << a + b << 1024;
+    QTest::newRow("Enter undone") << 1 << 10 << QKeySequence(QKeyCombination(Qt::Key_Return), undo[0]) << a + b << 1034;
+    QTest::newRow("Backspace in a piece") << 1 << 10 << QKeySequence(Qt::Key_Backspace)
+                                          << a + b.left(599) << 1033;
+}
+
+void TestForm1Hostile::editsAtPieceJoins()
+{
+    QFETCH(int, block);
+    QFETCH(int, offset);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, list);
+    QFETCH(int, selStart);
+
+    WindowFixture window;
+    QVERIFY(window.Show());
+    const QString pasted = QString(1024, u'a') + QString(600, u'b');
+    window.Paste(pasted);
+    ListBox* listBox = window.form->Text1();
+    QCOMPARE(listBox->document()->blockCount(), 2);
+    QCOMPARE(window.form->ListText(), pasted);
+
+    QTextCursor cursor(listBox->document()->findBlockByNumber(block));
+    cursor.setPosition(cursor.position() + offset);
+    listBox->setTextCursor(cursor);
+    QTest::keySequence(listBox, keys);
+
+    QCOMPARE(window.form->ListText(), AsToolText(list));
+    QCOMPARE(window.form->SelStart(), selStart);
+    QCOMPARE(window.form->SelLength(), 0);
+    listBox->selectAll();
+    listBox->copy();
+    QCOMPARE(QApplication::clipboard()->text(), list);
 }
 
 QTEST_MAIN(TestForm1Hostile)

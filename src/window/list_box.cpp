@@ -1,0 +1,142 @@
+#include "window/list_box.h"
+
+#include "window/line_pieces.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+
+namespace cellaro {
+
+namespace {
+
+// Marks a block that continues the line of the block before it. A block
+// format property, so undo and redo restore it with the text.
+constexpr int kContinuesLine = QTextFormat::UserProperty;
+
+bool ContinuesLine(const QTextBlock& block)
+{
+    return block.blockFormat().boolProperty(kContinuesLine);
+}
+
+QTextBlockFormat RowFormat(bool continuesLine)
+{
+    QTextBlockFormat format;
+    if (continuesLine)
+        format.setProperty(kContinuesLine, true);
+    return format;
+}
+
+// The text edit counts a block it has not laid out yet as one line; the
+// vertical scroll bar would cover a fraction of the list until the user had
+// scrolled through it.
+void CountLines(QTextBlock block, const QString& text)
+{
+    block.setLineCount(int(text.count(QChar::LineSeparator)) + 1);
+}
+
+void InsertBlocks(QTextCursor& cursor, QStringView text)
+{
+    bool first = true;
+    for (const InsertedBlock& block : InsertedBlocks(text)) {
+        if (!first)
+            cursor.insertBlock(RowFormat(block.continuesLine));
+        cursor.insertText(block.text);
+        if (!first)
+            CountLines(cursor.block(), block.text);
+        first = false;
+    }
+}
+
+bool AtJoinBefore(const QTextCursor& cursor)
+{
+    return cursor.atBlockStart() && ContinuesLine(cursor.block()) && cursor.position() > 0;
+}
+
+bool AtJoinAfter(const QTextCursor& cursor)
+{
+    return cursor.atBlockEnd() && ContinuesLine(cursor.block().next());
+}
+
+} // namespace
+
+ListBox::ListBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
+QString ListBox::WidgetText() const
+{
+    QString text = document()->toRawText();
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        if (ContinuesLine(block) && block.position() > 0)
+            text[block.position() - 1] = kPieceJoin;
+    return text;
+}
+
+void ListBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!source || !source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    InsertBlocks(cursor, source->text());
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+QMimeData* ListBox::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    const QString widgetText = WidgetText();
+    auto* data = new QMimeData;
+    data->setText(CopiedText(QStringView(widgetText)
+                                 .sliced(cursor.selectionStart(),
+                                         cursor.selectionEnd() - cursor.selectionStart())));
+    return data;
+}
+
+// Backspace and Delete at a join delete the character beyond it, as a join
+// is no character; the text edit would only merge the two pieces.
+bool ListBox::DeleteBeyondJoin(const QKeyEvent& key)
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        return false;
+    const bool backward = key.matches(QKeySequence::Backspace)
+        || (key.key() == Qt::Key_Backspace && !(key.modifiers() & ~Qt::ShiftModifier));
+    const bool forward = key.matches(QKeySequence::Delete);
+    if (backward && AtJoinBefore(cursor)) {
+        while (AtJoinBefore(cursor))
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+        cursor.deletePreviousChar();
+    } else if (forward && AtJoinAfter(cursor)) {
+        while (AtJoinAfter(cursor))
+            cursor.movePosition(QTextCursor::NextCharacter);
+        cursor.deleteChar();
+    } else {
+        return false;
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (isReadOnly())
+        return QPlainTextEdit::keyPressEvent(event);
+    // Enter starts a line: the new block must not take over the mark of a
+    // piece it was split from.
+    if (event->matches(QKeySequence::InsertParagraphSeparator)) {
+        QTextCursor cursor = textCursor();
+        cursor.insertBlock(RowFormat(false));
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        return event->accept();
+    }
+    if (DeleteBeyondJoin(*event))
+        return event->accept();
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+} // namespace cellaro
