@@ -39,8 +39,14 @@ DrawingArea::~DrawingArea() = default;
 
 void DrawingArea::setRepaint(std::function<void(FormSurface&)> repaint) { repaint_ = std::move(repaint); }
 
+// What is drawn while the area is hidden is wiped when it is shown (the
+// start-up's nested Show draws the whole default list then), so it goes
+// nowhere: laying out and filling its texts would only delay the first
+// frame.
 FormSurface& DrawingArea::surface()
 {
+    if (!isVisible())
+        return hidden_;
     coverArea();
     return *backing_;
 }

@@ -32,7 +32,8 @@ public:
     // system asks for a repaint.
     void setRepaint(std::function<void(FormSurface& surface)> repaint);
 
-    // The surface the tool draws on, covering the whole area.
+    // The surface the tool draws on, covering the whole area; while the area
+    // is hidden, one that draws nothing.
     FormSurface& surface();
 
     // Shows what the tool drew in `region` (logical pixels of the area).
@@ -64,6 +65,7 @@ private:
     void repaintRequested(const QRegion& region);
 
     std::unique_ptr<ImageSurface> backing_;
+    FormSurface hidden_;
     QImage screen_;
     // Logical pixels the window system asked to repaint that have not been
     // repainted yet; the next paint event repaints them.
