@@ -26,11 +26,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY
+fail() { echo "x11_timings: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/app/xvfb.sh"
+start_xvfb
 
 # 10000 entries; thresholds 0 and 1000 give two different pictures of it.
 awk 'BEGIN { for (i = 0; i < 10000; ++i) printf "e%d,%d\r\n", i, (i * 7919) % 2000 }' >"$work/list.txt"

@@ -50,12 +50,8 @@ awk -v kind="$kind" 'BEGIN {
   }
 }' >"$work/list.txt"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb
 
 "$app" 2>"$work/app.log" &
 app_pid=$!

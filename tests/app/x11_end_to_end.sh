@@ -32,13 +32,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ ! -s "$work/app.log" ] || sed 's/^/  cellaro: /' "$work/app.log"; exit 1; }
 
-# The server picks a free display number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+start_xvfb
 
 "$app" 2>"$work/app.log" &
 app_pid=$!

@@ -2,6 +2,7 @@
 // which are written straight into, what is left when writing fails, and the
 // real program with its standard descriptors closed, full or appending.
 
+#include "support/files.h"
 #include "cli/output_writer.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 using namespace cellaro::cli;
+using namespace cellaro::testing;
 
 namespace {
 
@@ -35,17 +37,7 @@ QByteArray Payload()
     return bytes;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
 
 // Every path under the folder, hidden ones included, relative to it.
 QStringList Contents(const QString& folder)

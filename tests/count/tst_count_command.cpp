@@ -3,6 +3,7 @@
 // Cellaro's own parser; and its pairs piped into the real cellaro-render.
 
 #include "support/command_run.h"
+#include "support/files.h"
 
 #include "count/count_command.h"
 #include "entries/list_parser.h"
@@ -31,17 +32,7 @@ const QByteArray kEarlier("an earlier list\n");
 
 const QByteArray kSentence("Shtëpia e xhaxhait, gjysh mollë dhe zhurmë; shtrat, llogari, nga një.\n");
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 CommandRun Run(const QStringList& arguments, const QByteArray& input = {})
 {

@@ -2,6 +2,7 @@
 // the picture it writes. Most cases run in-process; a few run the program.
 
 #include "support/command_run.h"
+#include "support/files.h"
 
 #include "cli/exit_status.h"
 #include "default_list_png_sha256.h"
@@ -31,18 +32,7 @@ CommandRun Run(const QDir& folder, const QStringList& arguments, const QByteArra
     return run;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray AcceptedLines(int count)
 {
@@ -150,7 +140,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, pictureWritten);
         if (!listFile.isEmpty())
-            WriteFile(folder().filePath("list.txt"), listFile);
+            QVERIFY(WriteFile(folder().filePath("list.txt"), listFile));
 
         const CommandRun run = Run(folder(), arguments);
         QTEST(run.exitCode, "exitCode");
@@ -169,8 +159,8 @@ private slots:
 
     void failureKeepsThePreviousPicture()
     {
-        WriteFile(folder().filePath("out.png"), "the picture of yesterday");
-        WriteFile(folder().filePath("list.txt"), "a,99999\n");
+        QVERIFY(WriteFile(folder().filePath("out.png"), "the picture of yesterday"));
+        QVERIFY(WriteFile(folder().filePath("list.txt"), "a,99999\n"));
         const CommandRun run = Run(folder(), { "--list", "list.txt", "-o", "out.png" });
         QCOMPARE(run.exitCode, cli::kExitBadInput);
         QCOMPARE(ReadFile(folder().filePath("out.png")), QByteArray("the picture of yesterday"));
@@ -208,7 +198,7 @@ private slots:
 
     void emptyPictureIsTheBackground()
     {
-        WriteFile(folder().filePath("list.txt"), "a,0\n");
+        QVERIFY(WriteFile(folder().filePath("list.txt"), "a,0\n"));
         QCOMPARE(Run(folder(), { "--list", "list.txt", "-o", "out.png" }).exitCode, cli::kExitDone);
         QImage background(639, 639, QImage::Format_RGB32);
         background.fill(WindowBackground());
@@ -306,7 +296,7 @@ private slots:
         QFETCH(bool, withSystemFonts);
         QFETCH(QStringList, environment);
         const QString configuration = folder().filePath("fonts.conf");
-        WriteFile(configuration, FontConfiguration(rules, withSystemFonts, folder().filePath("cache")));
+        QVERIFY(WriteFile(configuration, FontConfiguration(rules, withSystemFonts, folder().filePath("cache"))));
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         variables.insert("FONTCONFIG_FILE", configuration);
         for (const QString& assignment : environment)
@@ -323,8 +313,8 @@ private slots:
 
         // Every letter, against the picture drawn here with the machine's
         // own settings: the glyphs' advances must not follow the settings.
-        WriteFile(folder().filePath("letters.txt"),
-                  "Gjelber,9\nabcdefghijklm,8\nnopqrstuvwxyz,7\nABCDEFGHIJKLM,6\nNOPQRSTUVWXYZ,5\n");
+        QVERIFY(WriteFile(folder().filePath("letters.txt"),
+                  "Gjelber,9\nabcdefghijklm,8\nnopqrstuvwxyz,7\nABCDEFGHIJKLM,6\nNOPQRSTUVWXYZ,5\n"));
         const QStringList letters { "--list", "letters.txt" };
         const CommandRun here = Run(folder(), letters + QStringList { "-o", "-", "--format", "png" });
         QCOMPARE(here.exitCode, cli::kExitDone);

@@ -3,6 +3,7 @@
 // and no output file (an existing one keeps its bytes); a list that is odd
 // but readable is drawn.
 
+#include "support/files.h"
 #include "entries/list_parser.h"
 #include "cli/exit_status.h"
 
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace cellaro;
+using namespace cellaro::testing;
 
 namespace {
 
@@ -44,17 +46,7 @@ ProgramRun RunProgram(const QDir& folder, const QStringList& arguments)
     return run;
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 
