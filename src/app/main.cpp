@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     }
     QApplication::setApplicationName(QString::fromUtf8(cellaro::kProductName));
     QApplication::setApplicationVersion(cellaro::VersionText());
-    QApplication::setDesktopFileName(QStringLiteral("cellaro"));
+    QApplication::setDesktopFileName(QStringLiteral("org.cellaro.Cellaro"));
     QApplication::setWindowIcon(cellaro::WindowIcon());
     // QApplication's own setFont also drops the per-widget-class fonts a
     // desktop theme may bring, so every control uses the default font.
