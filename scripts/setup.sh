@@ -12,7 +12,13 @@ CELLARO_PACKAGES=(
   libpng-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool libx11-dev
+  # The package: dpkg-shlibdeps for its Depends, and the validators the
+  # tests run on the desktop entry and the AppStream metadata.
+  dpkg-dev desktop-file-utils appstream
 )
+
+# What ./package.sh needs besides: the package's linter.
+CELLARO_PACKAGE_TOOLS=(lintian)
 
 cellaro_missing_packages() {
   local missing=() pkg
