@@ -76,7 +76,11 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    const int exitCode = finish(cellaro::RunRenderCommand(QGuiApplication::arguments(), streams));
+    // No font has been used yet. CELLARO_MACHINE_FONTS=1 keeps the machine's
+    // font configuration in use for every picture (the tests compare the two).
+    const cellaro::FontStart fonts = qEnvironmentVariableIntValue("CELLARO_MACHINE_FONTS") == 1
+        ? cellaro::FontStart::MachineFonts : cellaro::FontStart::BuiltInWhenItCovers;
+    const int exitCode = finish(cellaro::RunRenderCommand(QGuiApplication::arguments(), streams, fonts));
 #ifndef CELLARO_FULL_TEARDOWN
     // Everything is written and flushed. Tearing the application down would
     // load the font configuration only to release it when no text was drawn,

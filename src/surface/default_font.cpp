@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 namespace cellaro {
 
 namespace {
@@ -14,10 +16,20 @@ constexpr qreal kPointSize = 8;
 
 } // namespace
 
+QString DefaultFontResource() { return QString::fromLatin1(kFontResource); }
+
+void KnowOnlyTheDefaultFont()
+{
+    // The toolkit's font database starts fontconfig only when no
+    // configuration is current yet, so it takes this empty one; the
+    // built-in font is registered into it as an application font.
+    FcConfigSetCurrent(FcConfigCreate());
+}
+
 void RegisterDefaultFont()
 {
     static const bool registered = [] {
-        const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontResource));
+        const int id = QFontDatabase::addApplicationFont(DefaultFontResource());
         if (!QFontDatabase::applicationFontFamilies(id).contains(QString::fromLatin1(kFamily))) {
             qCritical("Cellaro: the built-in font %s could not be registered", kFontResource);
             return false;

@@ -15,6 +15,16 @@ namespace cellaro {
 // first text.
 void RegisterDefaultFont();
 
+// Starts the font system knowing the built-in font alone: an empty font
+// configuration, so the machine's (read from many files, the dearest part
+// of a small picture) is never read and no other font can stand in for a
+// missing glyph. Only for a process that has used no font yet, about to
+// draw texts the built-in font covers (DefaultFontCovers).
+void KnowOnlyTheDefaultFont();
+
+// Where the built-in font's file is among the resources.
+QString DefaultFontResource();
+
 // The default font as the controls use it. A description only: drawing or
 // measuring with it needs RegisterDefaultFont() first.
 QFont DefaultFont();

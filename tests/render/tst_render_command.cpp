@@ -301,15 +301,21 @@ private slots:
         variables.insert("FONTCONFIG_FILE", configuration);
         for (const QString& assignment : environment)
             variables.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
-        const auto programPng = [&](const QStringList& arguments) {
+        // The machine's font configuration is read only for letters the
+        // built-in font lacks, unless the environment asks for it always.
+        const auto programPng = [&](const QStringList& arguments, bool machineFonts) {
             QProcess program;
-            program.setProcessEnvironment(variables);
+            QProcessEnvironment programVariables = variables;
+            if (machineFonts)
+                programVariables.insert("CELLARO_MACHINE_FONTS", "1");
+            program.setProcessEnvironment(programVariables);
             program.setWorkingDirectory(folder().path());
             program.start(CELLARO_RENDER_PROGRAM, arguments + QStringList { "-o", "-", "--format", "png" });
             return program.waitForFinished(30000) && program.exitCode() == cli::kExitDone
                 ? program.readAllStandardOutput() : QByteArray();
         };
-        QCOMPARE(Sha256(programPng({})), QByteArray(kDefaultListPngSha256));
+        QCOMPARE(Sha256(programPng({}, false)), QByteArray(kDefaultListPngSha256));
+        QCOMPARE(Sha256(programPng({}, true)), QByteArray(kDefaultListPngSha256));
 
         // Every letter, against the picture drawn here with the machine's
         // own settings: the glyphs' advances must not follow the settings.
@@ -318,7 +324,8 @@ private slots:
         const QStringList letters { "--list", "letters.txt" };
         const CommandRun here = Run(folder(), letters + QStringList { "-o", "-", "--format", "png" });
         QCOMPARE(here.exitCode, cli::kExitDone);
-        QVERIFY(programPng(letters) == here.output);
+        QVERIFY(programPng(letters, false) == here.output);
+        QVERIFY(programPng(letters, true) == here.output);
     }
 
     void docsPictureIsCurrent()
@@ -370,26 +377,41 @@ private slots:
     void programAnswersAsInProcess_data()
     {
         QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("list"); // written to list.txt unless empty
 
-        QTest::newRow("--version") << QStringList { "--version" };
-        QTest::newRow("-v") << QStringList { "-v" };
-        QTest::newRow("--help") << QStringList { "--help" };
-        QTest::newRow("help wins over a bad scheme") << QStringList { "--scheme", "Foo", "-h" };
-        QTest::newRow("unknown option") << QStringList { "--size", "9", "-o", "out.png" };
-        QTest::newRow("unknown scheme") << QStringList { "--scheme", "x", "-o", "out.png" };
-        QTest::newRow("no arguments") << QStringList {};
-        QTest::newRow("stray argument") << QStringList { "list.txt", "-o", "out.png" };
+        QTest::newRow("--version") << QStringList { "--version" } << QByteArray();
+        QTest::newRow("-v") << QStringList { "-v" } << QByteArray();
+        QTest::newRow("--help") << QStringList { "--help" } << QByteArray();
+        QTest::newRow("help wins over a bad scheme") << QStringList { "--scheme", "Foo", "-h" } << QByteArray();
+        QTest::newRow("unknown option") << QStringList { "--size", "9", "-o", "out.png" } << QByteArray();
+        QTest::newRow("unknown scheme") << QStringList { "--scheme", "x", "-o", "out.png" } << QByteArray();
+        QTest::newRow("no arguments") << QStringList {} << QByteArray();
+        QTest::newRow("stray argument") << QStringList { "list.txt", "-o", "out.png" } << QByteArray();
         QTest::newRow("toolkit's -platform, then --version")
-            << QStringList { "-platform", "offscreen", "--version" };
-        QTest::newRow("toolkit's --reverse, then --help") << QStringList { "--reverse", "--help" };
-        QTest::newRow("toolkit's -style=, then a usage error") << QStringList { "-style=x", "--scheme", "9" };
-        QTest::newRow("dump") << QStringList { "--dump", "--scheme", "Ngj4" };
-        QTest::newRow("png to standard output") << QStringList { "-o", "-", "--format", "png" };
+            << QStringList { "-platform", "offscreen", "--version" } << QByteArray();
+        QTest::newRow("toolkit's --reverse, then --help") << QStringList { "--reverse", "--help" } << QByteArray();
+        QTest::newRow("toolkit's -style=, then a usage error")
+            << QStringList { "-style=x", "--scheme", "9" } << QByteArray();
+        QTest::newRow("dump") << QStringList { "--dump", "--scheme", "Ngj4" } << QByteArray();
+        QTest::newRow("png to standard output") << QStringList { "-o", "-", "--format", "png" } << QByteArray();
+        // Texts the built-in font covers start the program's fonts without
+        // the machine's configuration; the others take glyphs from it.
+        const QStringList listPng { "--list", "list.txt", "-o", "-", "--format", "png" };
+        QTest::newRow("png, letters of the built-in font")
+            << listPng << QByteArray("\xC3\xABshkrim,9\nAVTo fi,8\n\xD0\x96,7\n");
+        QTest::newRow("png, an Armenian label") << listPng << QByteArray("a,9\n\xD4\xB1" "b,5\n");
+        QTest::newRow("png, a check mark among letters") << listPng << QByteArray("ok\xE2\x9C\x93,3\nab,4\n");
+        QTest::newRow("png, an emoji") << listPng << QByteArray("\xF0\x9F\x98\x80,2\n");
+        QTest::newRow("png, header letters") << listPng << AcceptedLines(1296);
+        QTest::newRow("png, no texts") << listPng << AcceptedLines(200);
     }
 
     void programAnswersAsInProcess()
     {
         QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, list);
+        if (!list.isEmpty())
+            WriteFile(folder().filePath("list.txt"), list);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");

@@ -1,10 +1,13 @@
 // The image surface on real pixels: which pixels a box covers, its outline
 // and interior, clearing, where a text lands, and HiDPI images.
 
+#include "surface/default_font.h"
+#include "surface/default_font_coverage.h"
 #include "surface/image_surface.h"
 #include "surface/visible_text.h"
 #include "surface/window_defaults.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -69,6 +72,7 @@ private slots:
     void resizeKeepsWhatIsDrawn();
     void longTextIsLaidOutAsFarAsItShows_data();
     void longTextIsLaidOutAsFarAsItShows();
+    void coverageIsTheFontEnginesOwn();
 };
 
 void TestImageSurface::boxPixels_data()
@@ -195,6 +199,7 @@ void TestImageSurface::textLandsAtItsPosition()
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
     const QFontMetrics metrics(font);
+    QCOMPARE(DefaultFontCovers(text), !fallback);
     if (fallback) {
         QFont merging = font;
         merging.setStyleStrategy(QFont::PreferDefault);
@@ -305,6 +310,33 @@ void TestImageSurface::resizeKeepsWhatIsDrawn()
 // character whose glyph begins before the surface's edge is kept, and the
 // picture equals that of the text's first 256 characters, which are laid
 // out whole and already run past the edge. Right-to-left text is not cut.
+// The character map read from the font file never claims a character the
+// font engine would take from another font, and misses only those the
+// engine draws with another glyph of the font (a tab and a no-break space
+// as a space).
+void TestImageSurface::coverageIsTheFontEnginesOwn()
+{
+    QFile file(DefaultFontResource());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QRawFont font(file.readAll(), 11);
+    QVERIFY(font.isValid());
+    int covered = 0;
+    QList<int> engineOnly;
+    for (char16_t c = 1; c != 0; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const bool ours = DefaultFontCovers(QStringView(&c, 1));
+        const bool engine = font.supportsCharacter(QChar(c));
+        QVERIFY2(!ours || engine, qPrintable(QString::number(c, 16)));
+        if (engine && !ours)
+            engineOnly.append(c);
+        covered += ours ? 1 : 0;
+    }
+    QVERIFY2(engineOnly.size() <= 2, qPrintable(QString::number(engineOnly.value(0), 16)));
+    QVERIFY2(covered > 1000, qPrintable(QString::number(covered)));
+    QVERIFY(!DefaultFontCovers(QString::fromUcs4(U"a\U0001F600")));
+}
+
 void TestImageSurface::longTextIsLaidOutAsFarAsItShows_data()
 {
     QTest::addColumn<QString>("text");
