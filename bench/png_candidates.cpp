@@ -45,7 +45,7 @@ std::vector<Candidate> Candidates()
     std::vector<Candidate> candidates { { QStringLiteral("toolkit writer"), ToolkitPng } };
     const char* filterNames[] = { "none", "sub", "up", "paeth" };
     const auto add = [&](PngFilter filter, int level, bool rle, bool palette) {
-        const PngSettings settings { filter, level, rle, palette };
+        const PngSettings settings { filter, level, rle, palette, false };
         candidates.push_back({ QStringLiteral("%1, level %2%3%4")
                                    .arg(filterNames[int(filter)])
                                    .arg(level)
@@ -61,6 +61,12 @@ std::vector<Candidate> Candidates()
     for (bool rle : { false, true })
         for (PngFilter filter : { PngFilter::None, PngFilter::Sub, PngFilter::Up, PngFilter::Paeth })
             add(filter, 1, rle, true);
+    // The renderer's own deflate: matches to the pixel on the left and the one above, fixed codes.
+    for (bool palette : { false, true }) {
+        const PngSettings settings { PngFilter::None, 1, false, palette, true };
+        candidates.push_back({ palette ? QStringLiteral("own deflate, palette") : QStringLiteral("own deflate"),
+                               [settings](const QImage& image) { return EncodePng(image, settings); } });
+    }
     return candidates;
 }
 

@@ -1,10 +1,17 @@
 #include "render/png_writer.h"
 
+#include "render/deflate_rows.h"
+#include "render/png_chunks.h"
+
+#include <QtEndian>
+
 #include <png.h>
 #include <zlib.h>
 
 #include <array>
 #include <csetjmp>
+#include <memory>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -33,8 +40,10 @@ void NoFlush(png_structp) {}
 
 struct IndexedPixels {
     std::vector<png_color> palette;
-    std::vector<png_byte> indexes; // one a pixel, row after row
+    std::vector<png_byte> indexes; // row after row: the filter byte 0, then one a pixel
 };
+
+std::size_t IndexedRowBytes(const QImage& image) { return 1 + std::size_t(image.width()); }
 
 // The picture as palette indexes when it has at most 256 colours. A grid
 // without texts has one colour a cell and a few more; texts bring
@@ -45,11 +54,12 @@ std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
     std::array<QRgb, kSlots> colours {}; // 0: free; an RGB32 pixel's top byte is 0xFF
     std::array<png_byte, kSlots> indexOf {};
     IndexedPixels indexed;
-    indexed.indexes.resize(std::size_t(image.width()) * std::size_t(image.height()));
+    indexed.indexes.resize(IndexedRowBytes(image) * std::size_t(image.height()));
     png_byte* next = indexed.indexes.data();
     QRgb last = 0;
     png_byte lastIndex = 0;
     for (int y = 0; y < image.height(); ++y) {
+        *next++ = 0;
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x, ++next) {
             const QRgb pixel = line[x] | 0xFF000000u;
@@ -96,7 +106,7 @@ bool WriteImage(png_structp png, png_infop info, const QImage& image, const Inde
     png_write_info(png, info);
     if (indexed) {
         for (int y = 0; y < image.height(); ++y)
-            png_write_row(png, indexed->indexes.data() + std::size_t(y) * std::size_t(image.width()));
+            png_write_row(png, indexed->indexes.data() + std::size_t(y) * IndexedRowBytes(image) + 1);
         png_write_end(png, nullptr);
         return true;
     }
@@ -114,12 +124,54 @@ bool WriteImage(png_structp png, png_infop info, const QImage& image, const Inde
     return true;
 }
 
+// The rows of an RGB32 image as 8-bit RGB, each after its filter byte 0.
+// A pixel is stored as four bytes whose last the next pixel overwrites.
+struct RgbRows {
+    explicit RgbRows(const QImage& image)
+        : rowBytes(1 + 3 * std::size_t(image.width()))
+        , size(rowBytes * std::size_t(image.height()))
+        , bytes(std::make_unique_for_overwrite<std::uint8_t[]>(size + 1))
+    {
+        const int width = image.width();
+        std::uint8_t* next = bytes.get();
+        for (int y = 0; y < image.height(); ++y) {
+            *next++ = 0;
+            const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            for (int x = 0; x < width; ++x, next += 3) {
+                const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(line[x]) >> 8); // R, G, B, 0
+                std::memcpy(next, &rgb, 4);
+            }
+        }
+    }
+
+    std::size_t rowBytes;
+    std::size_t size;
+    std::unique_ptr<std::uint8_t[]> bytes;
+};
+
+QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
+{
+    PngHeader header { image.width(), image.height(), {}, image.dotsPerMeterX(), image.dotsPerMeterY() };
+    if (indexed) {
+        for (const png_color& colour : indexed->palette)
+            header.palette.append(qRgb(colour.red, colour.green, colour.blue));
+        return PngFile(header, DeflateRows(indexed->indexes, int(IndexedRowBytes(image)), 1));
+    }
+    const RgbRows rows(image);
+    return PngFile(header, DeflateRows({ rows.bytes.get(), rows.size }, int(rows.rowBytes), 3));
+}
+
 } // namespace
 
 QByteArray EncodePng(const QImage& image, const PngSettings& settings)
 {
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image
                                                              : image.convertToFormat(QImage::Format_RGB32);
+    if (settings.ownDeflate) {
+        const std::optional<IndexedPixels> indexed =
+            settings.paletteWhenFew ? IndexedPixelsOf(rgb) : std::nullopt;
+        return OwnPng(rgb, indexed ? &*indexed : nullptr);
+    }
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const std::optional<IndexedPixels> indexed =

@@ -18,6 +18,10 @@ struct PngSettings {
     int zlibLevel = 1;
     bool runLengthOnly = true; // zlib's Z_RLE strategy: matches at distance 1 only
     bool paletteWhenFew = true; // at most 256 colours: one palette byte a pixel instead of three
+    // DeflateRows instead of libpng and zlib: no filter, matches to the
+    // pixel on the left and the one above; the filter and zlib settings
+    // are then unused.
+    bool ownDeflate = true;
 };
 
 // The picture's pixels as an opaque 8-bit PNG, with its resolution when it

@@ -5,4 +5,4 @@
 // picture (or of the PNG encoder): render docs/default-list.png anew with it.
 
 inline constexpr char kDefaultListPngSha256[] =
-    "9c674f31e73590c70dc197945a4297160e1a73311bf03f8e1145a460ed9c4fc3";
+    "2d7dc26fb2194b2a02c5de49e7ca9db40d584f41b5d4ef6e503761ae8104c041";

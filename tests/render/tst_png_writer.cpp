@@ -61,6 +61,16 @@ QImage Colours(int colours)
     return image;
 }
 
+// Rows of many colours that repeat every other row, `width` pixels wide.
+QImage Stripes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x % 251, (x / 7 + y % 2) % 256, x % 13));
+    return image;
+}
+
 } // namespace
 
 class TestPngWriter : public QObject {
@@ -74,23 +84,31 @@ private slots:
         QTest::addColumn<bool>("palette"); // written as palette indexes
 
         const QImage texts = Picture(121, 7);
+        const PngSettings libpng { PngFilter::Up, 1, true, true, false };
         QTest::newRow("picture with texts, default settings") << texts << PngSettings {} << false;
-        QTest::newRow("no filter, level 6") << texts << PngSettings { PngFilter::None, 6, false } << false;
-        QTest::newRow("sub, level 1") << texts << PngSettings { PngFilter::Sub, 1, false } << false;
-        QTest::newRow("up, level 3") << texts << PngSettings { PngFilter::Up, 3, false } << false;
-        QTest::newRow("paeth, run-length") << texts << PngSettings { PngFilter::Paeth, 1, true } << false;
+        QTest::newRow("picture with texts, libpng") << texts << libpng << false;
+        QTest::newRow("libpng, no filter, level 6") << texts << PngSettings { PngFilter::None, 6, false, true, false } << false;
+        QTest::newRow("libpng, sub, level 1") << texts << PngSettings { PngFilter::Sub, 1, false, true, false } << false;
+        QTest::newRow("libpng, up, level 3") << texts << PngSettings { PngFilter::Up, 3, false, true, false } << false;
+        QTest::newRow("libpng, paeth, run-length") << texts << PngSettings { PngFilter::Paeth, 1, true, true, false } << false;
         QTest::newRow("gradient, default settings") << Gradient(QImage::Format_RGB32) << PngSettings {} << false;
-        QTest::newRow("gradient, paeth")
-            << Gradient(QImage::Format_RGB32) << PngSettings { PngFilter::Paeth, 2, false } << false;
+        QTest::newRow("gradient, libpng, paeth")
+            << Gradient(QImage::Format_RGB32) << PngSettings { PngFilter::Paeth, 2, false, true, false } << false;
         QTest::newRow("opaque ARGB32") << Gradient(QImage::Format_ARGB32) << PngSettings {} << false;
         QTest::newRow("RGB888") << Gradient(QImage::Format_RGB888) << PngSettings {} << false;
         QTest::newRow("256 colours") << Colours(256) << PngSettings {} << true;
+        QTest::newRow("256 colours, libpng") << Colours(256) << libpng << true;
         QTest::newRow("257 colours") << Colours(257) << PngSettings {} << false;
         QTest::newRow("256 colours, palette not wanted")
             << Colours(256) << PngSettings { PngFilter::Up, 1, true, false } << false;
-        QTest::newRow("256 colours, paeth") << Colours(256) << PngSettings { PngFilter::Paeth, 2, false } << true;
+        QTest::newRow("256 colours, libpng, paeth")
+            << Colours(256) << PngSettings { PngFilter::Paeth, 2, false, true, false } << true;
         QTest::newRow("grid without texts") << Picture(200, 4) << PngSettings {} << true;
+        QTest::newRow("grid without texts, libpng") << Picture(200, 4) << libpng << true;
         QTest::newRow("one pixel") << Gradient(QImage::Format_RGB32).copy(3, 4, 1, 1) << PngSettings {} << true;
+        // Rows longer than deflate's 32 KiB window: no match reaches the row above.
+        QTest::newRow("rows wider than the window") << Stripes(11000, 4) << PngSettings {} << false;
+        QTest::newRow("rows just inside the window") << Stripes(10922, 4) << PngSettings {} << false;
     }
 
     void samePixelsAsTheToolkitWriter()

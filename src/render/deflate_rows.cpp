@@ -1,0 +1,202 @@
+#include "render/deflate_rows.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+
+namespace cellaro {
+
+namespace {
+
+constexpr int kMinMatch = 3;
+constexpr int kMaxMatch = 258;
+constexpr int kEndOfBlock = 256;
+
+// Bits go out least significant first; Huffman codes are stored reversed.
+class BitWriter {
+public:
+    explicit BitWriter(QByteArray& out)
+        : out_(out)
+    {
+    }
+
+    void put(std::uint32_t bits, int count)
+    {
+        pending_ |= std::uint64_t(bits) << filled_;
+        filled_ += count;
+        if (filled_ >= 32) {
+            const std::uint32_t word = std::uint32_t(pending_);
+            const char bytes[4] = { char(word), char(word >> 8), char(word >> 16), char(word >> 24) };
+            out_.append(bytes, 4);
+            pending_ >>= 32;
+            filled_ -= 32;
+        }
+    }
+
+    void flush()
+    {
+        for (; filled_ > 0; filled_ -= 8, pending_ >>= 8)
+            out_.append(char(pending_));
+        filled_ = 0;
+    }
+
+private:
+    QByteArray& out_;
+    std::uint64_t pending_ = 0;
+    int filled_ = 0;
+};
+
+std::uint32_t Reversed(std::uint32_t code, int length)
+{
+    std::uint32_t reversed = 0;
+    for (int i = 0; i < length; ++i, code >>= 1)
+        reversed = (reversed << 1) | (code & 1);
+    return reversed;
+}
+
+struct Code {
+    std::uint32_t bits = 0; // reversed, ready to put
+    int length = 0;
+};
+
+// Deflate's fixed literal/length code (RFC 1951, 3.2.6).
+Code FixedLiteralCode(int symbol)
+{
+    if (symbol < 144)
+        return { Reversed(0x30 + symbol, 8), 8 };
+    if (symbol < 256)
+        return { Reversed(0x190 + symbol - 144, 9), 9 };
+    if (symbol < 280)
+        return { Reversed(symbol - 256, 7), 7 };
+    return { Reversed(0xC0 + symbol - 280, 8), 8 };
+}
+
+// A length or distance as its symbol's code followed by its extra bits,
+// joined into one put.
+struct Coded {
+    std::uint32_t bits = 0;
+    int length = 0;
+};
+
+struct Tables {
+    std::array<Code, 286> literals {};
+    std::array<Coded, kMaxMatch + 1> lengths {};
+};
+
+const Tables& FixedTables()
+{
+    static const Tables tables = [] {
+        Tables t;
+        for (int symbol = 0; symbol < 286; ++symbol)
+            t.literals[std::size_t(symbol)] = FixedLiteralCode(symbol);
+        static constexpr std::array<int, 29> kBase {
+            3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163,
+            195, 227, 258,
+        };
+        static constexpr std::array<int, 29> kExtra {
+            0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0,
+        };
+        for (int length = kMinMatch; length <= kMaxMatch; ++length) {
+            int index = 28;
+            while (kBase[std::size_t(index)] > length)
+                --index;
+            const Code code = t.literals[std::size_t(257 + index)];
+            const int extra = kExtra[std::size_t(index)];
+            t.lengths[std::size_t(length)] = { code.bits | (std::uint32_t(length - kBase[std::size_t(index)]) << code.length),
+                                               code.length + extra };
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// A distance's fixed 5-bit code and extra bits.
+Coded DistanceCode(int distance)
+{
+    int code = 0;
+    int base = 1;
+    int extra = 0;
+    while (true) {
+        const int size = 1 << extra;
+        if (distance < base + size)
+            break;
+        base += size;
+        ++code;
+        if (code >= 4 && code % 2 == 0)
+            ++extra;
+        if (code >= 30)
+            return {};
+    }
+    return { Reversed(std::uint32_t(code), 5) | (std::uint32_t(distance - base) << 5), 5 + extra };
+}
+
+// How many bytes from `at` on repeat those `distance` before, up to `limit`.
+int MatchLength(const std::uint8_t* at, int distance, int limit)
+{
+    const std::uint8_t* from = at - distance;
+    int length = 0;
+    while (length + 8 <= limit) {
+        std::uint64_t a;
+        std::uint64_t b;
+        std::memcpy(&a, at + length, 8);
+        std::memcpy(&b, from + length, 8);
+        if (const std::uint64_t differ = a ^ b)
+            return length + std::countr_zero(differ) / 8;
+        length += 8;
+    }
+    while (length < limit && at[length] == from[length])
+        ++length;
+    return length;
+}
+
+void AppendBigEndian(QByteArray& out, std::uint32_t value)
+{
+    const char bytes[4] = { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
+    out.append(bytes, 4);
+}
+
+} // namespace
+
+QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pixelBytes)
+{
+    const Tables& tables = FixedTables();
+    const Coded above = DistanceCode(rowBytes);
+    const Coded left = DistanceCode(pixelBytes);
+    QByteArray out;
+    out.reserve(qsizetype(rows.size() / 8) + 64);
+    out.append("\x78\x01", 2); // deflate, 32 KiB window, no dictionary, fastest
+    BitWriter bits(out);
+    bits.put(1 | (1 << 1), 3); // the final block, fixed codes
+
+    const std::uint8_t* data = rows.data();
+    const int size = int(rows.size());
+    const bool aboveFits = rowBytes <= 32768 && above.length > 0;
+    int at = 0;
+    while (at < size) {
+        const int limit = std::min(kMaxMatch, size - at);
+        const int fromAbove = aboveFits && at >= rowBytes ? MatchLength(data + at, rowBytes, limit) : 0;
+        const int fromLeft = fromAbove < limit && at >= pixelBytes ? MatchLength(data + at, pixelBytes, limit) : 0;
+        const int length = std::max(fromAbove, fromLeft);
+        if (length < kMinMatch) {
+            const Code& literal = tables.literals[data[at]];
+            bits.put(literal.bits, literal.length);
+            ++at;
+            continue;
+        }
+        const Coded& lengthCode = tables.lengths[std::size_t(length)];
+        bits.put(lengthCode.bits, lengthCode.length);
+        const Coded& distance = fromAbove >= fromLeft ? above : left;
+        bits.put(distance.bits, distance.length);
+        at += length;
+    }
+    const Code& end = tables.literals[kEndOfBlock];
+    bits.put(end.bits, end.length);
+    bits.flush();
+    AppendBigEndian(out, std::uint32_t(adler32(adler32(0, nullptr, 0), data, uInt(rows.size()))));
+    return out;
+}
+
+} // namespace cellaro
