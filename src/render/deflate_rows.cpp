@@ -1,5 +1,7 @@
 #include "render/deflate_rows.h"
 
+#include <QtEndian>
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -16,10 +18,12 @@ constexpr int kMaxMatch = 258;
 constexpr int kEndOfBlock = 256;
 
 // Bits go out least significant first; Huffman codes are stored reversed.
+// The buffer is sized for the worst case beforehand (nine bits a byte), so
+// a put is a shift, an or and now and then one 32-bit store.
 class BitWriter {
 public:
-    explicit BitWriter(QByteArray& out)
-        : out_(out)
+    explicit BitWriter(std::uint8_t* out)
+        : next_(out)
     {
     }
 
@@ -28,23 +32,25 @@ public:
         pending_ |= std::uint64_t(bits) << filled_;
         filled_ += count;
         if (filled_ >= 32) {
-            const std::uint32_t word = std::uint32_t(pending_);
-            const char bytes[4] = { char(word), char(word >> 8), char(word >> 16), char(word >> 24) };
-            out_.append(bytes, 4);
+            const std::uint32_t word = qToLittleEndian(std::uint32_t(pending_));
+            std::memcpy(next_, &word, 4);
+            next_ += 4;
             pending_ >>= 32;
             filled_ -= 32;
         }
     }
 
-    void flush()
+    // Writes the bits still pending; returns the end of the output.
+    std::uint8_t* flush()
     {
         for (; filled_ > 0; filled_ -= 8, pending_ >>= 8)
-            out_.append(char(pending_));
+            *next_++ = std::uint8_t(pending_);
         filled_ = 0;
+        return next_;
     }
 
 private:
-    QByteArray& out_;
+    std::uint8_t* next_;
     std::uint64_t pending_ = 0;
     int filled_ = 0;
 };
@@ -152,12 +158,6 @@ int MatchLength(const std::uint8_t* at, int distance, int limit)
     return length;
 }
 
-void AppendBigEndian(QByteArray& out, std::uint32_t value)
-{
-    const char bytes[4] = { char(value >> 24), char(value >> 16), char(value >> 8), char(value) };
-    out.append(bytes, 4);
-}
-
 } // namespace
 
 QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pixelBytes)
@@ -165,10 +165,12 @@ QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pix
     const Tables& tables = FixedTables();
     const Coded above = DistanceCode(rowBytes);
     const Coded left = DistanceCode(pixelBytes);
-    QByteArray out;
-    out.reserve(qsizetype(rows.size() / 8) + 64);
-    out.append("\x78\x01", 2); // deflate, 32 KiB window, no dictionary, fastest
-    BitWriter bits(out);
+    constexpr qsizetype kHeader = 2;
+    QByteArray out(kHeader + qsizetype(rows.size()) * 9 / 8 + 16, Qt::Uninitialized);
+    auto* start = reinterpret_cast<std::uint8_t*>(out.data());
+    start[0] = 0x78; // deflate, 32 KiB window, no dictionary,
+    start[1] = 0x01; // fastest
+    BitWriter bits(start + kHeader);
     bits.put(1 | (1 << 1), 3); // the final block, fixed codes
 
     const std::uint8_t* data = rows.data();
@@ -177,8 +179,10 @@ QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pix
     int at = 0;
     while (at < size) {
         const int limit = std::min(kMaxMatch, size - at);
-        const int fromAbove = aboveFits && at >= rowBytes ? MatchLength(data + at, rowBytes, limit) : 0;
-        const int fromLeft = fromAbove < limit && at >= pixelBytes ? MatchLength(data + at, pixelBytes, limit) : 0;
+        const bool aboveMayMatch = aboveFits && at >= rowBytes && data[at] == data[at - rowBytes];
+        const bool leftMayMatch = at >= pixelBytes && data[at] == data[at - pixelBytes];
+        const int fromAbove = aboveMayMatch ? MatchLength(data + at, rowBytes, limit) : 0;
+        const int fromLeft = leftMayMatch && fromAbove < limit ? MatchLength(data + at, pixelBytes, limit) : 0;
         const int length = std::max(fromAbove, fromLeft);
         if (length < kMinMatch) {
             const Code& literal = tables.literals[data[at]];
@@ -194,8 +198,10 @@ QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pix
     }
     const Code& end = tables.literals[kEndOfBlock];
     bits.put(end.bits, end.length);
-    bits.flush();
-    AppendBigEndian(out, std::uint32_t(adler32(adler32(0, nullptr, 0), data, uInt(rows.size()))));
+    std::uint8_t* next = bits.flush();
+    const std::uint32_t checksum = std::uint32_t(adler32(adler32(0, nullptr, 0), data, uInt(rows.size())));
+    qToBigEndian(checksum, next);
+    out.truncate(qsizetype(next + 4 - start));
     return out;
 }
 
