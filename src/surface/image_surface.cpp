@@ -1,6 +1,7 @@
 #include "surface/image_surface.h"
 
 #include "surface/default_font.h"
+#include "surface/path_coverage.h"
 #include "surface/twips.h"
 #include "surface/visible_text.h"
 
@@ -62,17 +63,17 @@ QRgb ByteMul(QRgb x, uint a)
     return x | t;
 }
 
-// Blends the opaque `colour` into the image by the coverage in the alpha
-// channel of `coverage`, placed at `at`: what filling the outlines with
-// the colour at full opacity writes, pixel for pixel.
+// Blends the opaque `colour` into the image by the coverage (Alpha8)
+// placed at `at`: what filling the outlines with the colour at full
+// opacity writes, pixel for pixel.
 void BlendCoverage(QImage& image, QPoint at, const QImage& coverage, QRgb colour)
 {
     const QRect area = QRect(at, coverage.size()).intersected(image.rect());
     for (int y = area.top(); y <= area.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const QRgb* cover = reinterpret_cast<const QRgb*>(coverage.constScanLine(y - at.y()));
+        const uchar* cover = coverage.constScanLine(y - at.y());
         for (int x = area.left(); x <= area.right(); ++x) {
-            const uint a = qAlpha(cover[x - at.x()]);
+            const uint a = cover[x - at.x()];
             if (a == 255)
                 line[x] = colour;
             else if (a != 0)
@@ -230,9 +231,9 @@ TextOutlines& ImageSurface::outlines()
 }
 
 // Filling outlines costs many times more than blending pixels. A text's
-// coverage (how much of each pixel its outlines cover) is found once, and
-// every print of it blends its colour by that coverage, as the painter's
-// fill does.
+// coverage (how much of each pixel its outlines cover) is found once, the
+// way the painter's antialiased fill finds it but without a painter, and
+// every print of it blends its colour by that coverage, as the fill does.
 const ImageSurface::InkedText& ImageSurface::inkedText(const QString& text)
 {
     auto found = inkedTexts_.find(text);
@@ -243,13 +244,8 @@ const ImageSurface::InkedText& ImageSurface::inkedText(const QString& text)
     const QPainterPath& outlines = preparedText(text);
     const QRect area = outlines.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
     InkedText inked { QImage(), area.topLeft() };
-    if (!area.isEmpty()) {
-        inked.coverage = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
-        inked.coverage.fill(Qt::transparent);
-        QPainter ink(&inked.coverage);
-        ink.setRenderHint(QPainter::Antialiasing);
-        ink.fillPath(outlines.translated(-area.topLeft()), Qt::white);
-    }
+    if (!area.isEmpty())
+        inked.coverage = PathCoverage(outlines, area);
     return *inkedTexts_.insert(text, inked);
 }
 

@@ -48,7 +48,7 @@ private:
     // the scanlines.
     bool unscaled() const;
     struct InkedText {
-        QImage coverage; // in the alpha channel; null for a text with no ink
+        QImage coverage; // Alpha8; null for a text with no ink
         QPoint offset;   // of the coverage image from the text's top-left
     };
     const QPainterPath& preparedText(const QString& text);

@@ -5,4 +5,4 @@
 // picture (or of the PNG encoder): render docs/default-list.png anew with it.
 
 inline constexpr char kDefaultListPngSha256[] =
-    "2d7dc26fb2194b2a02c5de49e7ca9db40d584f41b5d4ef6e503761ae8104c041";
+    "075c3dc14bcb70c6a14ebaafab8ed82530af40001afc73f88b922bb959d283b8";

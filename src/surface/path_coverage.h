@@ -1,0 +1,21 @@
+#pragma once
+// How much of each pixel a filled path covers, found the way an antialiased
+// fill finds it (non-zero winding, curves flattened to lines, vertices on
+// a 1/64-pixel grid, the exact area of each pixel inside the lines), but
+// without a painter: the signed area each line adds to the pixels it
+// crosses goes into an accumulation buffer, and a running sum along each
+// row turns it into coverage. A text's glyphs cost a tenth of a painter's
+// fill this way.
+
+#include <QImage>
+#include <QPainterPath>
+#include <QRect>
+
+namespace cellaro {
+
+// The coverage of `path` over the pixels of `area`, as an Alpha8 image of
+// its size: 255 for a pixel wholly inside, 0 outside, the covered area
+// times 256 (rounded down) between.
+QImage PathCoverage(const QPainterPath& path, QRect area);
+
+} // namespace cellaro
