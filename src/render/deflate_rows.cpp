@@ -139,10 +139,9 @@ Coded DistanceCode(int distance)
     return { Reversed(std::uint32_t(code), 5) | (std::uint32_t(distance - base) << 5), 5 + extra };
 }
 
-// How many bytes from `at` on repeat those `distance` before, up to `limit`.
-int MatchLength(const std::uint8_t* at, int distance, int limit)
+// How many bytes from `at` on repeat those from `from` on, up to `limit`.
+int MatchLength(const std::uint8_t* at, const std::uint8_t* from, int limit)
 {
-    const std::uint8_t* from = at - distance;
     int length = 0;
     while (length + 8 <= limit) {
         std::uint64_t a;
@@ -160,47 +159,53 @@ int MatchLength(const std::uint8_t* at, int distance, int limit)
 
 } // namespace
 
-QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pixelBytes)
+QByteArray DeflateRows(int rows, int rowBytes, int pixelBytes, const RowSource& rowAt)
 {
     const Tables& tables = FixedTables();
     const Coded above = DistanceCode(rowBytes);
     const Coded left = DistanceCode(pixelBytes);
+    const bool aboveFits = rowBytes <= 32768 && above.length > 0;
     constexpr qsizetype kHeader = 2;
-    QByteArray out(kHeader + qsizetype(rows.size()) * 9 / 8 + 16, Qt::Uninitialized);
+    const qsizetype raw = qsizetype(rows) * rowBytes;
+    QByteArray out(kHeader + raw * 9 / 8 + 16, Qt::Uninitialized);
     auto* start = reinterpret_cast<std::uint8_t*>(out.data());
     start[0] = 0x78; // deflate, 32 KiB window, no dictionary,
     start[1] = 0x01; // fastest
     BitWriter bits(start + kHeader);
     bits.put(1 | (1 << 1), 3); // the final block, fixed codes
 
-    const std::uint8_t* data = rows.data();
-    const int size = int(rows.size());
-    const bool aboveFits = rowBytes <= 32768 && above.length > 0;
-    int at = 0;
-    while (at < size) {
-        const int limit = std::min(kMaxMatch, size - at);
-        const bool aboveMayMatch = aboveFits && at >= rowBytes && data[at] == data[at - rowBytes];
-        const bool leftMayMatch = at >= pixelBytes && data[at] == data[at - pixelBytes];
-        const int fromAbove = aboveMayMatch ? MatchLength(data + at, rowBytes, limit) : 0;
-        const int fromLeft = leftMayMatch && fromAbove < limit ? MatchLength(data + at, pixelBytes, limit) : 0;
-        const int length = std::max(fromAbove, fromLeft);
-        if (length < kMinMatch) {
-            const Code& literal = tables.literals[data[at]];
-            bits.put(literal.bits, literal.length);
-            ++at;
-            continue;
+    uLong checksum = adler32(0, nullptr, 0);
+    const std::uint8_t* previous = nullptr;
+    for (int y = 0; y < rows; ++y) {
+        const std::uint8_t* row = rowAt(y);
+        const std::uint8_t* abovePixel = aboveFits ? previous : nullptr;
+        int at = 0;
+        while (at < rowBytes) {
+            const int limit = std::min(kMaxMatch, rowBytes - at);
+            const int fromAbove = abovePixel && row[at] == abovePixel[at]
+                ? MatchLength(row + at, abovePixel + at, limit) : 0;
+            const int fromLeft = at >= pixelBytes && fromAbove < limit && row[at] == row[at - pixelBytes]
+                ? MatchLength(row + at, row + at - pixelBytes, limit) : 0;
+            const int length = std::max(fromAbove, fromLeft);
+            if (length < kMinMatch) {
+                const Code& literal = tables.literals[row[at]];
+                bits.put(literal.bits, literal.length);
+                ++at;
+                continue;
+            }
+            const Coded& lengthCode = tables.lengths[std::size_t(length)];
+            bits.put(lengthCode.bits, lengthCode.length);
+            const Coded& distance = fromAbove >= fromLeft ? above : left;
+            bits.put(distance.bits, distance.length);
+            at += length;
         }
-        const Coded& lengthCode = tables.lengths[std::size_t(length)];
-        bits.put(lengthCode.bits, lengthCode.length);
-        const Coded& distance = fromAbove >= fromLeft ? above : left;
-        bits.put(distance.bits, distance.length);
-        at += length;
+        checksum = adler32(checksum, row, uInt(rowBytes));
+        previous = row;
     }
     const Code& end = tables.literals[kEndOfBlock];
     bits.put(end.bits, end.length);
     std::uint8_t* next = bits.flush();
-    const std::uint32_t checksum = std::uint32_t(adler32(adler32(0, nullptr, 0), data, uInt(rows.size())));
-    qToBigEndian(checksum, next);
+    qToBigEndian(std::uint32_t(checksum), next);
     out.truncate(qsizetype(next + 4 - start));
     return out;
 }

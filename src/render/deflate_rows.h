@@ -8,12 +8,17 @@
 #include <QByteArray>
 
 #include <cstdint>
-#include <span>
+#include <functional>
 
 namespace cellaro {
 
-// `rows` is the picture's filtered rows one after another, each
-// `rowBytes` long with its filter byte first; a pixel takes `pixelBytes`.
-QByteArray DeflateRows(std::span<const std::uint8_t> rows, int rowBytes, int pixelBytes);
+// The bytes of row `y`, `rowBytes` long with the filter byte first; they
+// must stay as they are until row y + 2 is asked for.
+using RowSource = std::function<const std::uint8_t*(int y)>;
+
+// The `rows` rows of a picture whose pixels take `pixelBytes` each, asked
+// for in order; no match reaches across the end of a row, so only the row
+// above need be kept.
+QByteArray DeflateRows(int rows, int rowBytes, int pixelBytes, const RowSource& rowAt);
 
 } // namespace cellaro

@@ -124,29 +124,38 @@ bool WriteImage(png_structp png, png_infop info, const QImage& image, const Inde
     return true;
 }
 
-// The rows of an RGB32 image as 8-bit RGB, each after its filter byte 0.
-// A pixel is stored as four bytes whose last the next pixel overwrites.
-struct RgbRows {
+// The rows of an RGB32 image as 8-bit RGB, each after its filter byte 0,
+// converted as they are asked for into two buffers in turn. A pixel is
+// stored as four bytes whose last the next pixel overwrites.
+class RgbRows {
+public:
     explicit RgbRows(const QImage& image)
-        : rowBytes(1 + 3 * std::size_t(image.width()))
-        , size(rowBytes * std::size_t(image.height()))
-        , bytes(std::make_unique_for_overwrite<std::uint8_t[]>(size + 1))
+        : image_(image)
+        , rowBytes_(1 + 3 * std::size_t(image.width()))
+        , buffers_(2 * (rowBytes_ + 1))
     {
-        const int width = image.width();
-        std::uint8_t* next = bytes.get();
-        for (int y = 0; y < image.height(); ++y) {
-            *next++ = 0;
-            const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            for (int x = 0; x < width; ++x, next += 3) {
-                const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(line[x]) >> 8); // R, G, B, 0
-                std::memcpy(next, &rgb, 4);
-            }
-        }
     }
 
-    std::size_t rowBytes;
-    std::size_t size;
-    std::unique_ptr<std::uint8_t[]> bytes;
+    int rowBytes() const { return int(rowBytes_); }
+
+    const std::uint8_t* row(int y)
+    {
+        std::uint8_t* const start = buffers_.data() + std::size_t(y % 2) * (rowBytes_ + 1);
+        std::uint8_t* next = start;
+        *next++ = 0;
+        const QRgb* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
+        const int width = image_.width();
+        for (int x = 0; x < width; ++x, next += 3) {
+            const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(line[x]) >> 8); // R, G, B, 0
+            std::memcpy(next, &rgb, 4);
+        }
+        return start;
+    }
+
+private:
+    const QImage& image_;
+    std::size_t rowBytes_;
+    std::vector<std::uint8_t> buffers_;
 };
 
 QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
@@ -155,10 +164,13 @@ QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
     if (indexed) {
         for (const png_color& colour : indexed->palette)
             header.palette.append(qRgb(colour.red, colour.green, colour.blue));
-        return PngFile(header, DeflateRows(indexed->indexes, int(IndexedRowBytes(image)), 1));
+        const std::size_t rowBytes = IndexedRowBytes(image);
+        return PngFile(header, DeflateRows(image.height(), int(rowBytes), 1, [&](int y) {
+            return indexed->indexes.data() + std::size_t(y) * rowBytes;
+        }));
     }
-    const RgbRows rows(image);
-    return PngFile(header, DeflateRows({ rows.bytes.get(), rows.size }, int(rows.rowBytes), 3));
+    RgbRows rows(image);
+    return PngFile(header, DeflateRows(image.height(), rows.rowBytes(), 3, [&](int y) { return rows.row(y); }));
 }
 
 } // namespace

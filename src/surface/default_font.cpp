@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QResource>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -29,7 +30,10 @@ void KnowOnlyTheDefaultFont()
 void RegisterDefaultFont()
 {
     static const bool registered = [] {
-        const int id = QFontDatabase::addApplicationFont(DefaultFontResource());
+        // The font's bytes where the resource keeps them: reading the
+        // resource as a file would copy them, and the font engine would
+        // read that file again for its own copy.
+        const int id = QFontDatabase::addApplicationFontFromData(QResource(DefaultFontResource()).uncompressedData());
         if (!QFontDatabase::applicationFontFamilies(id).contains(QString::fromLatin1(kFamily))) {
             qCritical("Cellaro: the built-in font %s could not be registered", kFontResource);
             return false;

@@ -178,12 +178,11 @@ void ImageSurface::LineBox(float x1, float y1, float x2, float y2, Colour outlin
 
 void ImageSurface::Print(const QString& text)
 {
-    QPainter& p = painter();
     const QPoint topLeft(TwipsToPixels(CurrentX()), TwipsToPixels(CurrentY()));
     const QColor colour = ToQColor(ForeColor());
     const QString shown = shownPart(text, logicalSize().width() - topLeft.x());
     if (!unscaled()) {
-        p.fillPath(preparedText(shown).translated(topLeft), colour);
+        painter().fillPath(preparedText(shown).translated(topLeft), colour);
         return;
     }
     const InkedText& inked = inkedText(shown);

@@ -5,4 +5,4 @@
 // picture (or of the PNG encoder): render docs/default-list.png anew with it.
 
 inline constexpr char kDefaultListPngSha256[] =
-    "075c3dc14bcb70c6a14ebaafab8ed82530af40001afc73f88b922bb959d283b8";
+    "18078fceedeb5066ff6e096071ee087e821588c5b38534f7fdc89113151726cf";
