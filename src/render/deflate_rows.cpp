@@ -2,7 +2,7 @@
 
 #include <QtEndian>
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <algorithm>
 #include <array>
@@ -157,6 +157,15 @@ int MatchLength(const std::uint8_t* at, const std::uint8_t* from, int limit)
     return length;
 }
 
+// The next match of a row that repeats the one above, `left` bytes from
+// its end: as long as deflate allows, leaving no tail too short for one.
+int RowMatch(int left)
+{
+    if (left <= kMaxMatch)
+        return left;
+    return left - kMaxMatch < kMinMatch ? left - kMinMatch : kMaxMatch;
+}
+
 } // namespace
 
 QByteArray DeflateRows(int rows, int rowBytes, int pixelBytes, const RowSource& rowAt)
@@ -174,12 +183,18 @@ QByteArray DeflateRows(int rows, int rowBytes, int pixelBytes, const RowSource& 
     BitWriter bits(start + kHeader);
     bits.put(1 | (1 << 1), 3); // the final block, fixed codes
 
-    uLong checksum = adler32(0, nullptr, 0);
+    std::uint32_t checksum = libdeflate_adler32(1, nullptr, 0);
     const std::uint8_t* previous = nullptr;
     for (int y = 0; y < rows; ++y) {
-        const std::uint8_t* row = rowAt(y);
+        const auto [row, sameAsAbove] = rowAt(y);
         const std::uint8_t* abovePixel = aboveFits ? previous : nullptr;
         int at = 0;
+        if (abovePixel && sameAsAbove)
+            for (; rowBytes - at >= kMinMatch; at += RowMatch(rowBytes - at)) {
+                const Coded& lengthCode = tables.lengths[std::size_t(RowMatch(rowBytes - at))];
+                bits.put(lengthCode.bits, lengthCode.length);
+                bits.put(above.bits, above.length);
+            }
         while (at < rowBytes) {
             const int limit = std::min(kMaxMatch, rowBytes - at);
             const int fromAbove = abovePixel && row[at] == abovePixel[at]
@@ -199,13 +214,13 @@ QByteArray DeflateRows(int rows, int rowBytes, int pixelBytes, const RowSource& 
             bits.put(distance.bits, distance.length);
             at += length;
         }
-        checksum = adler32(checksum, row, uInt(rowBytes));
+        checksum = libdeflate_adler32(checksum, row, std::size_t(rowBytes));
         previous = row;
     }
     const Code& end = tables.literals[kEndOfBlock];
     bits.put(end.bits, end.length);
     std::uint8_t* next = bits.flush();
-    qToBigEndian(std::uint32_t(checksum), next);
+    qToBigEndian(checksum, next);
     out.truncate(qsizetype(next + 4 - start));
     return out;
 }

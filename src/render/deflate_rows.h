@@ -12,9 +12,15 @@
 
 namespace cellaro {
 
-// The bytes of row `y`, `rowBytes` long with the filter byte first; they
-// must stay as they are until row y + 2 is asked for.
-using RowSource = std::function<const std::uint8_t*(int y)>;
+// Row `y`: its bytes, `rowBytes` long with the filter byte first, which
+// must stay as they are until row y + 2 is asked for; and whether they are
+// those of the row above (a grid repeats most rows, and such a row is
+// written as matches to the row above without comparing it again).
+struct Row {
+    const std::uint8_t* bytes = nullptr;
+    bool sameAsAbove = false;
+};
+using RowSource = std::function<Row(int y)>;
 
 // The `rows` rows of a picture whose pixels take `pixelBytes` each, asked
 // for in order; no match reaches across the end of a row, so only the row

@@ -1,6 +1,6 @@
 #include "render/png_chunks.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include <cstdint>
 
@@ -20,8 +20,7 @@ void AppendChunk(QByteArray& out, const char (&type)[5], const QByteArray& data)
     const qsizetype typeAt = out.size();
     out.append(type, 4);
     out.append(data);
-    const auto* checked = reinterpret_cast<const Bytef*>(out.constData() + typeAt);
-    AppendBigEndian(out, std::uint32_t(crc32(crc32(0, nullptr, 0), checked, uInt(4 + data.size()))));
+    AppendBigEndian(out, libdeflate_crc32(0, out.constData() + typeAt, std::size_t(4 + data.size())));
 }
 
 } // namespace

@@ -125,8 +125,9 @@ bool WriteImage(png_structp png, png_infop info, const QImage& image, const Inde
 }
 
 // The rows of an RGB32 image as 8-bit RGB, each after its filter byte 0,
-// converted as they are asked for into two buffers in turn. A pixel is
-// stored as four bytes whose last the next pixel overwrites.
+// converted as they are asked for. A row the same as the one above is not
+// converted again; a new row goes into the buffer the row above is not in.
+// A pixel is stored as four bytes whose last the next pixel overwrites.
 class RgbRows {
 public:
     explicit RgbRows(const QImage& image)
@@ -138,24 +139,29 @@ public:
 
     int rowBytes() const { return int(rowBytes_); }
 
-    const std::uint8_t* row(int y)
+    Row row(int y)
     {
-        std::uint8_t* const start = buffers_.data() + std::size_t(y % 2) * (rowBytes_ + 1);
-        std::uint8_t* next = start;
-        *next++ = 0;
         const QRgb* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-        const int width = image_.width();
-        for (int x = 0; x < width; ++x, next += 3) {
-            const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(line[x]) >> 8); // R, G, B, 0
+        const std::size_t lineBytes = sizeof(QRgb) * std::size_t(image_.width());
+        if (y > 0 && std::memcmp(line, image_.constScanLine(y - 1), lineBytes) == 0)
+            return { current(), true };
+        current_ = 1 - current_;
+        std::uint8_t* next = current();
+        *next++ = 0;
+        for (const QRgb* pixel = line; pixel != line + image_.width(); ++pixel, next += 3) {
+            const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(*pixel) >> 8); // R, G, B, 0
             std::memcpy(next, &rgb, 4);
         }
-        return start;
+        return { current(), false };
     }
 
 private:
+    std::uint8_t* current() { return buffers_.data() + std::size_t(current_) * (rowBytes_ + 1); }
+
     const QImage& image_;
     std::size_t rowBytes_;
     std::vector<std::uint8_t> buffers_;
+    int current_ = 0;
 };
 
 QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
@@ -166,7 +172,8 @@ QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
             header.palette.append(qRgb(colour.red, colour.green, colour.blue));
         const std::size_t rowBytes = IndexedRowBytes(image);
         return PngFile(header, DeflateRows(image.height(), int(rowBytes), 1, [&](int y) {
-            return indexed->indexes.data() + std::size_t(y) * rowBytes;
+            const std::uint8_t* bytes = indexed->indexes.data() + std::size_t(y) * rowBytes;
+            return Row { bytes, y > 0 && std::memcmp(bytes, bytes - rowBytes, rowBytes) == 0 };
         }));
     }
     RgbRows rows(image);

@@ -109,6 +109,10 @@ private slots:
         // Rows longer than deflate's 32 KiB window: no match reaches the row above.
         QTest::newRow("rows wider than the window") << Stripes(11000, 4) << PngSettings {} << false;
         QTest::newRow("rows just inside the window") << Stripes(10922, 4) << PngSettings {} << false;
+        const PngSettings rgbOnly { PngFilter::Up, 1, true, false };
+        QTest::newRow("repeated rows wider than the window") << Stripes(11000, 1).scaled(11000, 3) << PngSettings {} << false;
+        QTest::newRow("repeated rows, a tail of 1 after 258s") << Stripes(86, 1).scaled(86, 5) << rgbOnly << false;
+        QTest::newRow("repeated rows, a tail of 2 after 258s") << Stripes(172, 1).scaled(172, 5) << rgbOnly << false;
     }
 
     void samePixelsAsTheToolkitWriter()
