@@ -54,14 +54,21 @@ std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
     std::array<QRgb, kSlots> colours {}; // 0: free; an RGB32 pixel's top byte is 0xFF
     std::array<png_byte, kSlots> indexOf {};
     IndexedPixels indexed;
-    indexed.indexes.resize(IndexedRowBytes(image) * std::size_t(image.height()));
+    const std::size_t rowBytes = IndexedRowBytes(image);
+    indexed.indexes.resize(rowBytes * std::size_t(image.height()));
+    const int width = image.width();
     png_byte* next = indexed.indexes.data();
     QRgb last = 0;
     png_byte lastIndex = 0;
     for (int y = 0; y < image.height(); ++y) {
-        *next++ = 0;
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x, ++next) {
+        if (y > 0 && std::memcmp(line, image.constScanLine(y - 1), sizeof(QRgb) * std::size_t(width)) == 0) {
+            std::memcpy(next, next - rowBytes, rowBytes); // most rows repeat the one above
+            next += rowBytes;
+            continue;
+        }
+        *next++ = 0;
+        for (int x = 0; x < width; ++x, ++next) {
             const QRgb pixel = line[x] | 0xFF000000u;
             if (pixel != last) { // runs of one colour are the rule
                 std::size_t slot = (pixel * 2654435761u) % kSlots;
