@@ -240,11 +240,9 @@ const ImageSurface::InkedText& ImageSurface::inkedText(const QString& text)
         return *found;
     if (inkedTexts_.size() >= kMaxPreparedTexts)
         inkedTexts_.clear();
-    const QPainterPath& outlines = preparedText(text);
-    const QRect area = outlines.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    InkedText inked { QImage(), area.topLeft() };
-    if (!area.isEmpty())
-        inked.coverage = PathCoverage(outlines, area);
+    InkedText inked;
+    const std::vector<PlacedGlyph> glyphs = outlines().Placed(text, logicalSize().width());
+    inked.coverage = GlyphCoverage(glyphs, inked.offset);
     return *inkedTexts_.insert(text, inked);
 }
 

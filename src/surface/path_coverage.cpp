@@ -51,9 +51,13 @@ public:
             std::swap(y0, y1);
             direction = -1;
         }
-        const double dxdy = (x1 - x0) / (y1 - y0);
         const int firstRow = std::max(0, Floor(y0));
         const int endRow = std::min(area_.height(), Ceil(y1));
+        if (endRow - firstRow == 1 && firstRow <= y0 && y1 <= endRow) { // within one row, as most are
+            span(firstRow, x0, x1, float(y1 - y0) * direction);
+            return;
+        }
+        const double dxdy = (x1 - x0) / (y1 - y0);
         double x = x0 + (firstRow > y0 ? (firstRow - y0) * dxdy : 0);
         for (int row = firstRow; row < endRow; ++row) {
             const double top = std::max(double(row), y0);
@@ -175,17 +179,15 @@ void Flatten(const Cubic& curve, QPointF& from, Accumulator& accumulator)
     }
 }
 
-} // namespace
-
-QImage PathCoverage(const QPainterPath& path, QRect area)
+// Adds the lines of `path`, moved by `by`, to the accumulator.
+void AddPath(const QPainterPath& path, QPointF by, Accumulator& accumulator)
 {
-    Accumulator accumulator(area);
     QPointF start;   // of the current subpath, on the grid
     QPointF current; // on the grid
     QPointF exact;   // the current point as the path has it, for curves
     for (int i = 0; i < path.elementCount(); ++i) {
         const QPainterPath::Element e = path.elementAt(i);
-        const QPointF point(e.x, e.y);
+        const QPointF point = QPointF(e.x, e.y) + by;
         switch (e.type) {
         case QPainterPath::MoveToElement:
             accumulator.line(current, start); // close the subpath before
@@ -200,8 +202,9 @@ QImage PathCoverage(const QPainterPath& path, QRect area)
         case QPainterPath::CurveToElement: {
             const QPainterPath::Element c2 = path.elementAt(i + 1);
             const QPainterPath::Element end = path.elementAt(i + 2);
-            Flatten({ exact, point, QPointF(c2.x, c2.y), QPointF(end.x, end.y) }, current, accumulator);
-            exact = QPointF(end.x, end.y);
+            const QPointF endPoint = QPointF(end.x, end.y) + by;
+            Flatten({ exact, point, QPointF(c2.x, c2.y) + by, endPoint }, current, accumulator);
+            exact = endPoint;
             i += 2;
             break;
         }
@@ -210,6 +213,29 @@ QImage PathCoverage(const QPainterPath& path, QRect area)
         }
     }
     accumulator.line(current, start);
+}
+
+} // namespace
+
+QImage PathCoverage(const QPainterPath& path, QRect area)
+{
+    Accumulator accumulator(area);
+    AddPath(path, QPointF(0, 0), accumulator);
+    return accumulator.coverage();
+}
+
+QImage GlyphCoverage(std::span<const PlacedGlyph> glyphs, QPoint& offset)
+{
+    QRectF bounds;
+    for (const PlacedGlyph& glyph : glyphs)
+        bounds |= glyph.outlines.boundingRect().translated(glyph.at);
+    const QRect area = bounds.toAlignedRect().adjusted(-1, -1, 1, 1);
+    offset = area.topLeft();
+    if (bounds.isEmpty())
+        return QImage();
+    Accumulator accumulator(area);
+    for (const PlacedGlyph& glyph : glyphs)
+        AddPath(glyph.outlines, glyph.at, accumulator);
     return accumulator.coverage();
 }
 

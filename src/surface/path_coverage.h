@@ -7,9 +7,13 @@
 // row turns it into coverage. A text's glyphs cost a tenth of a painter's
 // fill this way.
 
+#include "surface/text_outlines.h"
+
 #include <QImage>
 #include <QPainterPath>
 #include <QRect>
+
+#include <span>
 
 namespace cellaro {
 
@@ -17,5 +21,10 @@ namespace cellaro {
 // its size: 255 for a pixel wholly inside, 0 outside, the covered area
 // times 256 (rounded down) between.
 QImage PathCoverage(const QPainterPath& path, QRect area);
+
+// The same for the glyphs of a text, each filled where it is placed (no
+// path of the whole text is built), over the pixels they ink with one
+// pixel to spare; `offset` is set to the area's top-left.
+QImage GlyphCoverage(std::span<const PlacedGlyph> glyphs, QPoint& offset);
 
 } // namespace cellaro

@@ -11,7 +11,7 @@ TextOutlines::TextOutlines(QFont font, qreal baseline)
 {
 }
 
-QPainterPath TextOutlines::Of(const QString& text, qreal width)
+std::vector<PlacedGlyph> TextOutlines::Placed(const QString& text, qreal width)
 {
     QTextLayout layout(text, font_);
     layout.beginLayout();
@@ -20,15 +20,23 @@ QPainterPath TextOutlines::Of(const QString& text, qreal width)
     // Glyph positions are on the line's baseline, one line ascent down;
     // letters from a taller fallback font make that ascent larger.
     const qreal down = baseline_ - line.ascent();
-    QPainterPath outlines;
+    std::vector<PlacedGlyph> glyphs;
     for (const QGlyphRun& run : layout.glyphRuns()) {
         const QRawFont font = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i)
             if (positions[i].x() < width)
-                outlines.addPath(glyph(font, indexes[i]).translated(positions[i].x(), positions[i].y() + down));
+                glyphs.push_back({ glyph(font, indexes[i]), QPointF(positions[i].x(), positions[i].y() + down) });
     }
+    return glyphs;
+}
+
+QPainterPath TextOutlines::Of(const QString& text, qreal width)
+{
+    QPainterPath outlines;
+    for (const PlacedGlyph& placed : Placed(text, width))
+        outlines.addPath(placed.outlines.translated(placed.at));
     return outlines;
 }
 

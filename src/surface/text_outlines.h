@@ -12,16 +12,26 @@
 #include <QString>
 
 #include <utility>
+#include <vector>
 
 namespace cellaro {
+
+// One glyph's outlines and where the text puts their origin.
+struct PlacedGlyph {
+    QPainterPath outlines;
+    QPointF at;
+};
 
 class TextOutlines {
 public:
     // Texts are placed with their baseline `baseline` below their top.
     TextOutlines(QFont font, qreal baseline);
 
-    // The outlines of `text` with its top-left at the origin, leaving out
-    // the glyphs that start `width` or more to the right.
+    // The glyphs of `text` with its top-left at the origin, leaving out
+    // those that start `width` or more to the right.
+    std::vector<PlacedGlyph> Placed(const QString& text, qreal width);
+
+    // Their outlines as one path.
     QPainterPath Of(const QString& text, qreal width);
 
 private:
