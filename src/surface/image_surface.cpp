@@ -1,7 +1,6 @@
 #include "surface/image_surface.h"
 
 #include "surface/default_font.h"
-#include "surface/path_coverage.h"
 #include "surface/twips.h"
 #include "surface/visible_text.h"
 
@@ -242,7 +241,7 @@ const ImageSurface::InkedText& ImageSurface::inkedText(const QString& text)
         inkedTexts_.clear();
     InkedText inked;
     const std::vector<PlacedGlyph> glyphs = outlines().Placed(text, logicalSize().width());
-    inked.coverage = GlyphCoverage(glyphs, inked.offset);
+    inked.coverage = textCoverage_.Of(glyphs, inked.offset);
     return *inkedTexts_.insert(text, inked);
 }
 

@@ -5,6 +5,7 @@
 // ratio and twips map to logical pixels.
 
 #include "surface/form_surface.h"
+#include "surface/text_coverage.h"
 #include "surface/text_outlines.h"
 
 #include <QColor>
@@ -67,6 +68,7 @@ private:
     std::optional<TextOutlines> outlines_;
     QHash<QString, QPainterPath> preparedTexts_;
     QHash<QString, InkedText> inkedTexts_;
+    TextCoverage textCoverage_;
 };
 
 } // namespace cellaro

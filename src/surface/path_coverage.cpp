@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace cellaro {
 
@@ -27,101 +26,6 @@ int Ceil(double v)
 double OnGrid(double v) { return Floor(v * 64 + 0.5) / 64.0; }
 QPointF OnGrid(QPointF p) { return QPointF(OnGrid(p.x()), OnGrid(p.y())); }
 
-class Accumulator {
-public:
-    Accumulator(QRect area)
-        : area_(area)
-        , stride_(area.width() + 2)
-        , cells_(std::size_t(stride_) * std::size_t(area.height()), 0.0f)
-    {
-    }
-
-    // Adds the signed area of the line from `a` to `b` (pixel coordinates
-    // of the whole picture) to the cells it crosses; a line going down
-    // counts positive.
-    void line(QPointF a, QPointF b)
-    {
-        double x0 = a.x() - area_.left(), y0 = a.y() - area_.top();
-        double x1 = b.x() - area_.left(), y1 = b.y() - area_.top();
-        if (y0 == y1)
-            return;
-        float direction = 1;
-        if (y0 > y1) {
-            std::swap(x0, x1);
-            std::swap(y0, y1);
-            direction = -1;
-        }
-        const int firstRow = std::max(0, Floor(y0));
-        const int endRow = std::min(area_.height(), Ceil(y1));
-        if (endRow - firstRow == 1 && firstRow <= y0 && y1 <= endRow) { // within one row, as most are
-            span(firstRow, x0, x1, float(y1 - y0) * direction);
-            return;
-        }
-        const double dxdy = (x1 - x0) / (y1 - y0);
-        double x = x0 + (firstRow > y0 ? (firstRow - y0) * dxdy : 0);
-        for (int row = firstRow; row < endRow; ++row) {
-            const double top = std::max(double(row), y0);
-            const double bottom = std::min(double(row + 1), y1);
-            const double next = x + dxdy * (bottom - top);
-            span(row, x, next, float(bottom - top) * direction);
-            x = next;
-        }
-    }
-
-    QImage coverage() const
-    {
-        QImage image(area_.size(), QImage::Format_Alpha8);
-        for (int y = 0; y < area_.height(); ++y) {
-            const float* cell = cells_.data() + std::size_t(y) * std::size_t(stride_);
-            uchar* out = image.scanLine(y);
-            float sum = 0;
-            for (int x = 0; x < area_.width(); ++x) {
-                sum += cell[x];
-                out[x] = uchar(std::min(Ceil(std::abs(sum) * 256 - 0.01f), 255));
-            }
-        }
-        return image;
-    }
-
-private:
-    // A piece of a line within one row: from `from` to `to` across,
-    // `height` down (signed). Each cell gets what the piece adds to the
-    // share of its pixel right of the line; the running sum along the row
-    // then gives that share for every pixel.
-    void span(int row, double from, double to, float height)
-    {
-        float* cells = cells_.data() + std::size_t(row) * std::size_t(stride_);
-        const double left = std::clamp(std::min(from, to), 0.0, double(area_.width()));
-        const double right = std::clamp(std::max(from, to), 0.0, double(area_.width()));
-        const int first = int(left);
-        const int last = Ceil(right);
-        if (last <= first + 1) { // within one pixel: the area right of the line's middle
-            const float middle = float((left + right) / 2 - first);
-            cells[first] += height * (1 - middle);
-            cells[first + 1] += height * middle;
-            return;
-        }
-        const double scale = 1 / (right - left);
-        const double firstPart = left - first;
-        const double lastPart = right - (last - 1);
-        const double firstArea = 0.5 * scale * (1 - firstPart) * (1 - firstPart); // inside the first pixel
-        const double lastArea = 0.5 * scale * lastPart * lastPart;                  // inside the last pixel
-        cells[first] += height * float(firstArea);
-        double covered = firstArea;
-        for (int x = first + 1; x < last - 1; ++x) { // the line passes wholly left of x + 1
-            const double area = scale * (x + 0.5 - left) - covered;
-            cells[x] += height * float(area);
-            covered += area;
-        }
-        cells[last - 1] += height * float(1 - covered - lastArea);
-        cells[last] += height * float(lastArea);
-    }
-
-    QRect area_;
-    int stride_;
-    std::vector<float> cells_;
-};
-
 struct Cubic {
     QPointF p1, p2, p3, p4;
 };
@@ -136,7 +40,7 @@ union CurveStack {
 // The painter's flattening: halve a curve until its control points lie
 // within a quarter pixel (relative to its length) of the chord, at most
 // nine times.
-void Flatten(const Cubic& curve, QPointF& from, Accumulator& accumulator)
+void Flatten(const Cubic& curve, QPointF& from, CoverageCells& cells)
 {
     constexpr double kThreshold = 0.25;
     CurveStack room;
@@ -160,7 +64,7 @@ void Flatten(const Cubic& curve, QPointF& from, Accumulator& accumulator)
         }
         if (deviation < kThreshold * length || levels[top] == 0) {
             const QPointF to = OnGrid(c.p4);
-            accumulator.line(from, to);
+            cells.line(from, to);
             from = to;
             --top;
             continue;
@@ -179,8 +83,16 @@ void Flatten(const Cubic& curve, QPointF& from, Accumulator& accumulator)
     }
 }
 
-// Adds the lines of `path`, moved by `by`, to the accumulator.
-void AddPath(const QPainterPath& path, QPointF by, Accumulator& accumulator)
+} // namespace
+
+CoverageCells::CoverageCells(QRect area)
+    : area_(area)
+    , stride_(area.width() + 2)
+    , cells_(std::size_t(stride_) * std::size_t(std::max(area.height(), 0)), 0.0f)
+{
+}
+
+void CoverageCells::addPath(const QPainterPath& path, QPointF by)
 {
     QPointF start;   // of the current subpath, on the grid
     QPointF current; // on the grid
@@ -190,12 +102,12 @@ void AddPath(const QPainterPath& path, QPointF by, Accumulator& accumulator)
         const QPointF point = QPointF(e.x, e.y) + by;
         switch (e.type) {
         case QPainterPath::MoveToElement:
-            accumulator.line(current, start); // close the subpath before
+            line(current, start); // close the subpath before
             start = current = OnGrid(point);
             exact = point;
             break;
         case QPainterPath::LineToElement:
-            accumulator.line(current, OnGrid(point));
+            line(current, OnGrid(point));
             current = OnGrid(point);
             exact = point;
             break;
@@ -203,7 +115,7 @@ void AddPath(const QPainterPath& path, QPointF by, Accumulator& accumulator)
             const QPainterPath::Element c2 = path.elementAt(i + 1);
             const QPainterPath::Element end = path.elementAt(i + 2);
             const QPointF endPoint = QPointF(end.x, end.y) + by;
-            Flatten({ exact, point, QPointF(c2.x, c2.y) + by, endPoint }, current, accumulator);
+            Flatten({ exact, point, QPointF(c2.x, c2.y) + by, endPoint }, current, *this);
             exact = endPoint;
             i += 2;
             break;
@@ -212,31 +124,108 @@ void AddPath(const QPainterPath& path, QPointF by, Accumulator& accumulator)
             break;
         }
     }
-    accumulator.line(current, start);
+    line(current, start);
 }
 
-} // namespace
+void CoverageCells::add(const CoverageCells& other, QPoint by)
+{
+    const QRect placed = other.area_.translated(by);
+    const int first = std::max(placed.top(), area_.top());
+    const int last = std::min(placed.bottom(), area_.bottom());
+    const int columns = std::min(other.stride_, stride_ - (placed.left() - area_.left()));
+    if (placed.left() < area_.left())
+        return; // never asked for: the area is the union of the placed cells
+    for (int y = first; y <= last; ++y) {
+        const float* from = other.cells_.data() + std::size_t(y - placed.top()) * std::size_t(other.stride_);
+        float* to = cells_.data() + std::size_t(y - area_.top()) * std::size_t(stride_)
+            + std::size_t(placed.left() - area_.left());
+        for (int x = 0; x < columns; ++x)
+            to[x] += from[x];
+    }
+}
+
+void CoverageCells::line(QPointF a, QPointF b)
+{
+    double x0 = a.x() - area_.left(), y0 = a.y() - area_.top();
+    double x1 = b.x() - area_.left(), y1 = b.y() - area_.top();
+    if (y0 == y1)
+        return;
+    float direction = 1;
+    if (y0 > y1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+        direction = -1;
+    }
+    const int firstRow = std::max(0, Floor(y0));
+    const int endRow = std::min(area_.height(), Ceil(y1));
+    if (endRow - firstRow == 1 && firstRow <= y0 && y1 <= endRow) { // within one row, as most are
+        span(firstRow, x0, x1, float(y1 - y0) * direction);
+        return;
+    }
+    const double dxdy = (x1 - x0) / (y1 - y0);
+    double x = x0 + (firstRow > y0 ? (firstRow - y0) * dxdy : 0);
+    for (int row = firstRow; row < endRow; ++row) {
+        const double top = std::max(double(row), y0);
+        const double bottom = std::min(double(row + 1), y1);
+        const double next = x + dxdy * (bottom - top);
+        span(row, x, next, float(bottom - top) * direction);
+        x = next;
+    }
+}
+
+// A piece of a line within one row: from `from` to `to` across, `height`
+// down (signed). Each cell gets what the piece adds to the share of its
+// pixel right of the line; the running sum along the row then gives that
+// share for every pixel.
+void CoverageCells::span(int row, double from, double to, float height)
+{
+    float* cells = cells_.data() + std::size_t(row) * std::size_t(stride_);
+    const double left = std::clamp(std::min(from, to), 0.0, double(area_.width()));
+    const double right = std::clamp(std::max(from, to), 0.0, double(area_.width()));
+    const int first = int(left);
+    const int last = Ceil(right);
+    if (last <= first + 1) { // within one pixel: the area right of the line's middle
+        const float middle = float((left + right) / 2 - first);
+        cells[first] += height * (1 - middle);
+        cells[first + 1] += height * middle;
+        return;
+    }
+    const double scale = 1 / (right - left);
+    const double firstPart = left - first;
+    const double lastPart = right - (last - 1);
+    const double firstArea = 0.5 * scale * (1 - firstPart) * (1 - firstPart); // inside the first pixel
+    const double lastArea = 0.5 * scale * lastPart * lastPart;                  // inside the last pixel
+    cells[first] += height * float(firstArea);
+    double covered = firstArea;
+    for (int x = first + 1; x < last - 1; ++x) { // the line passes wholly left of x + 1
+        const double area = scale * (x + 0.5 - left) - covered;
+        cells[x] += height * float(area);
+        covered += area;
+    }
+    cells[last - 1] += height * float(1 - covered - lastArea);
+    cells[last] += height * float(lastArea);
+}
+
+QImage CoverageCells::coverage() const
+{
+    QImage image(area_.size(), QImage::Format_Alpha8);
+    for (int y = 0; y < area_.height(); ++y) {
+        const float* cell = cells_.data() + std::size_t(y) * std::size_t(stride_);
+        uchar* out = image.scanLine(y);
+        float sum = 0;
+        for (int x = 0; x < area_.width(); ++x) {
+            sum += cell[x];
+            out[x] = uchar(std::min(Ceil(std::abs(sum) * 256 - 0.01f), 255));
+        }
+    }
+    return image;
+}
 
 QImage PathCoverage(const QPainterPath& path, QRect area)
 {
-    Accumulator accumulator(area);
-    AddPath(path, QPointF(0, 0), accumulator);
-    return accumulator.coverage();
-}
-
-QImage GlyphCoverage(std::span<const PlacedGlyph> glyphs, QPoint& offset)
-{
-    QRectF bounds;
-    for (const PlacedGlyph& glyph : glyphs)
-        bounds |= glyph.outlines.boundingRect().translated(glyph.at);
-    const QRect area = bounds.toAlignedRect().adjusted(-1, -1, 1, 1);
-    offset = area.topLeft();
-    if (bounds.isEmpty())
-        return QImage();
-    Accumulator accumulator(area);
-    for (const PlacedGlyph& glyph : glyphs)
-        AddPath(glyph.outlines, glyph.at, accumulator);
-    return accumulator.coverage();
+    CoverageCells cells(area);
+    cells.addPath(path, QPointF(0, 0));
+    return cells.coverage();
 }
 
 } // namespace cellaro

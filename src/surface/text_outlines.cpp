@@ -26,8 +26,10 @@ std::vector<PlacedGlyph> TextOutlines::Placed(const QString& text, qreal width)
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size(); ++i)
-            if (positions[i].x() < width)
-                glyphs.push_back({ glyph(font, indexes[i]), QPointF(positions[i].x(), positions[i].y() + down) });
+            if (positions[i].x() < width) {
+                const Glyph& outlines = glyph(font, indexes[i]);
+                glyphs.push_back({ outlines.outlines, QPointF(positions[i].x(), positions[i].y() + down), outlines.id });
+            }
     }
     return glyphs;
 }
@@ -41,7 +43,7 @@ QPainterPath TextOutlines::Of(const QString& text, qreal width)
 }
 
 // Loading an outline runs the font's hinting program; once per glyph is enough.
-const QPainterPath& TextOutlines::glyph(const QRawFont& font, quint32 index)
+const TextOutlines::Glyph& TextOutlines::glyph(const QRawFont& font, quint32 index)
 {
     constexpr qsizetype kMaxGlyphs = 4096;
     const std::pair<QRawFont, quint32> key(font, index);
@@ -50,7 +52,7 @@ const QPainterPath& TextOutlines::glyph(const QRawFont& font, quint32 index)
         return *found;
     if (glyphs_.size() >= kMaxGlyphs)
         glyphs_.clear();
-    return *glyphs_.insert(key, font.pathForGlyph(index));
+    return *glyphs_.insert(key, Glyph { font.pathForGlyph(index), ++lastId_ });
 }
 
 } // namespace cellaro

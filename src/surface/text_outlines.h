@@ -16,10 +16,12 @@
 
 namespace cellaro {
 
-// One glyph's outlines and where the text puts their origin.
+// One glyph's outlines and where the text puts their origin; `id` is the
+// same for every print of the same glyph of the same font.
 struct PlacedGlyph {
     QPainterPath outlines;
     QPointF at;
+    quint64 id = 0;
 };
 
 class TextOutlines {
@@ -35,11 +37,16 @@ public:
     QPainterPath Of(const QString& text, qreal width);
 
 private:
-    const QPainterPath& glyph(const QRawFont& font, quint32 index);
+    struct Glyph {
+        QPainterPath outlines;
+        quint64 id = 0;
+    };
+    const Glyph& glyph(const QRawFont& font, quint32 index);
 
     QFont font_;
     qreal baseline_ = 0;
-    QHash<std::pair<QRawFont, quint32>, QPainterPath> glyphs_;
+    QHash<std::pair<QRawFont, quint32>, Glyph> glyphs_;
+    quint64 lastId_ = 0;
 };
 
 } // namespace cellaro

@@ -5,4 +5,4 @@
 // picture (or of the PNG encoder): render docs/default-list.png anew with it.
 
 inline constexpr char kDefaultListPngSha256[] =
-    "18078fceedeb5066ff6e096071ee087e821588c5b38534f7fdc89113151726cf";
+    "900249f396454cbe5bac3158424dd5fedafa051325b71ef0a09cfafa130cbea5";

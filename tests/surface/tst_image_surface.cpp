@@ -4,11 +4,14 @@
 #include "surface/default_font.h"
 #include "surface/default_font_coverage.h"
 #include "surface/image_surface.h"
+#include "surface/path_coverage.h"
+#include "surface/text_coverage.h"
 #include "surface/visible_text.h"
 #include "surface/window_defaults.h"
 
 #include <QFile>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
 #include <QRawFont>
@@ -73,6 +76,8 @@ private slots:
     void longTextIsLaidOutAsFarAsItShows_data();
     void longTextIsLaidOutAsFarAsItShows();
     void coverageIsTheFontEnginesOwn();
+    void glyphCellsAddUpToTheTextsCoverage_data();
+    void glyphCellsAddUpToTheTextsCoverage();
 };
 
 void TestImageSurface::boxPixels_data()
@@ -335,6 +340,59 @@ void TestImageSurface::coverageIsTheFontEnginesOwn()
     QVERIFY2(engineOnly.size() <= 2, qPrintable(QString::number(engineOnly.value(0), 16)));
     QVERIFY2(covered > 1000, qPrintable(QString::number(covered)));
     QVERIFY(!DefaultFontCovers(QString::fromUcs4(U"a\U0001F600")));
+}
+
+void TestImageSurface::glyphCellsAddUpToTheTextsCoverage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("left"); // where the text starts, in pixels
+
+    QTest::newRow("digits") << QStringLiteral("1377") << 0.0;
+    QTest::newRow("share, moved by a fraction") << QStringLiteral("28.86%") << 0.296875;
+    QTest::newRow("kerned capitals, far right") << QStringLiteral("AVTo WAVE") << 512.5;
+    QTest::newRow("accents and a space") << QStringLiteral("\u00EB \u00E7") << 3.0;
+    QTest::newRow("fallback glyph") << QStringLiteral("a\u2713b") << 7.015625;
+    QTest::newRow("only a space") << QStringLiteral(" ") << 0.0;
+}
+
+// A text's coverage from each glyph's cells, found once per glyph and
+// fraction of a pixel and added where the glyph falls, agrees with the
+// coverage of the text's whole outline path within one step (the sums add
+// up in another order), and a second, cached, finding gives the same.
+void TestImageSurface::glyphCellsAddUpToTheTextsCoverage()
+{
+    QFETCH(QString, text);
+    QFETCH(qreal, left);
+    const QFont font = WindowFont();
+    TextOutlines outlines(font, std::round(QFontMetricsF(font).ascent()));
+    std::vector<PlacedGlyph> glyphs = outlines.Placed(text, 1000);
+    for (PlacedGlyph& glyph : glyphs)
+        glyph.at += QPointF(left, 0);
+    TextCoverage coverage;
+    QPoint offset;
+    const QImage fromCells = coverage.Of(glyphs, offset);
+    QPoint again;
+    QCOMPARE(coverage.Of(glyphs, again), fromCells);
+    QCOMPARE(again, offset);
+
+    const QPainterPath whole = outlines.Of(text, 1000).translated(left, 0);
+    if (whole.isEmpty()) {
+        QVERIFY(fromCells.isNull());
+        return;
+    }
+    const QImage fromPath = PathCoverage(whole, QRect(offset, fromCells.size()));
+    int inked = 0;
+    for (int y = 0; y < fromCells.height(); ++y)
+        for (int x = 0; x < fromCells.width(); ++x) {
+            const int a = fromCells.constScanLine(y)[x];
+            const int b = fromPath.constScanLine(y)[x];
+            QVERIFY2(std::abs(a - b) <= 1, qPrintable(QStringLiteral("(%1, %2): %3 and %4").arg(x).arg(y).arg(a).arg(b)));
+            inked += a > 0 ? 1 : 0;
+        }
+    QVERIFY(inked > 10);
+    // Nothing of the whole path's ink lies outside the area.
+    const QRect all = whole.boundingRect().toAlignedRect();
+    QVERIFY2(QRect(offset, fromCells.size()).contains(all), qPrintable(QStringLiteral("%1").arg(all.x())));
 }
 
 void TestImageSurface::longTextIsLaidOutAsFarAsItShows_data()
