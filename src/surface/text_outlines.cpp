@@ -8,11 +8,22 @@ namespace cellaro {
 TextOutlines::TextOutlines(QFont font, qreal baseline)
     : font_(std::move(font))
     , baseline_(baseline)
+    , numbers_(font_)
 {
 }
 
 std::vector<PlacedGlyph> TextOutlines::Placed(const QString& text, qreal width)
 {
+    std::vector<PlacedGlyph> glyphs;
+    if (const std::optional<std::vector<NumberLayout::Glyph>> number = numbers_.Of(text)) {
+        const qreal down = baseline_ - numbers_.ascent();
+        for (const NumberLayout::Glyph& placed : *number)
+            if (placed.at.x() < width) {
+                const Glyph& outlines = glyph(numbers_.font(), placed.index);
+                glyphs.push_back({ outlines.outlines, QPointF(placed.at.x(), placed.at.y() + down), outlines.id });
+            }
+        return glyphs;
+    }
     QTextLayout layout(text, font_);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
@@ -20,7 +31,6 @@ std::vector<PlacedGlyph> TextOutlines::Placed(const QString& text, qreal width)
     // Glyph positions are on the line's baseline, one line ascent down;
     // letters from a taller fallback font make that ascent larger.
     const qreal down = baseline_ - line.ascent();
-    std::vector<PlacedGlyph> glyphs;
     for (const QGlyphRun& run : layout.glyphRuns()) {
         const QRawFont font = run.rawFont();
         const QList<quint32> indexes = run.glyphIndexes();

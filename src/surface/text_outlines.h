@@ -5,6 +5,8 @@
 // only as far as `width` reaches, so a label of thousands of characters
 // costs what its visible part costs.
 
+#include "surface/number_layout.h"
+
 #include <QFont>
 #include <QHash>
 #include <QPainterPath>
@@ -45,6 +47,7 @@ private:
 
     QFont font_;
     qreal baseline_ = 0;
+    NumberLayout numbers_;
     QHash<std::pair<QRawFont, quint32>, Glyph> glyphs_;
     quint64 lastId_ = 0;
 };

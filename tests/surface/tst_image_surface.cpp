@@ -4,6 +4,7 @@
 #include "surface/default_font.h"
 #include "surface/default_font_coverage.h"
 #include "surface/image_surface.h"
+#include "surface/number_layout.h"
 #include "surface/path_coverage.h"
 #include "surface/text_coverage.h"
 #include "surface/visible_text.h"
@@ -76,6 +77,8 @@ private slots:
     void longTextIsLaidOutAsFarAsItShows_data();
     void longTextIsLaidOutAsFarAsItShows();
     void coverageIsTheFontEnginesOwn();
+    void numbersAreLaidOutAsTheTextLayoutDoes_data();
+    void numbersAreLaidOutAsTheTextLayoutDoes();
     void glyphCellsAddUpToTheTextsCoverage_data();
     void glyphCellsAddUpToTheTextsCoverage();
 };
@@ -340,6 +343,62 @@ void TestImageSurface::coverageIsTheFontEnginesOwn()
     QVERIFY2(engineOnly.size() <= 2, qPrintable(QString::number(engineOnly.value(0), 16)));
     QVERIFY2(covered > 1000, qPrintable(QString::number(covered)));
     QVERIFY(!DefaultFontCovers(QString::fromUcs4(U"a\U0001F600")));
+}
+
+void TestImageSurface::numbersAreLaidOutAsTheTextLayoutDoes_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("numbers"); // laid out by NumberLayout
+
+    const QString characters = QStringLiteral("0123456789.,%-");
+    QStringList triples;
+    for (const QChar a : characters)
+        for (const QChar b : characters)
+            for (const QChar c : characters)
+                triples << QString(a) + b + c;
+    const QStringList numbers { "0", "7", "1377", "28.86%", "0.02%", "-5", "-32768", "100.00%", "1,234,567",
+                                "11111111", "%%--..,,", "74747474747.4%" };
+    QTest::newRow("every triple") << WindowFont() << triples << true;
+    QTest::newRow("counts and shares") << WindowFont() << numbers << true;
+    QFont large = WindowFont();
+    large.setPixelSize(37);
+    QTest::newRow("counts and shares, 37 pixels") << large << numbers << true;
+    QFont hinted = WindowFont();
+    hinted.setHintingPreference(QFont::PreferFullHinting);
+    // Hinted, a pair does not always step by the same width ("1111" steps
+    // 5.59, 5 and 5 pixels at 8 pt): numbers are left to the text layout.
+    QTest::newRow("counts and shares, full hinting") << hinted << numbers << false;
+    QTest::newRow("other characters") << WindowFont() << QStringList { "12a", "1 2", "+1", "\u0663", "" } << false;
+}
+
+// Counts and shares placed by adding the steps between their glyphs land
+// exactly where the text layout puts them.
+void TestImageSurface::numbersAreLaidOutAsTheTextLayoutDoes()
+{
+    QFETCH(QFont, font);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, numbers);
+    NumberLayout layout(font);
+    for (const QString& text : texts) {
+        const std::optional<std::vector<NumberLayout::Glyph>> glyphs = layout.Of(text);
+        QCOMPARE(glyphs.has_value(), numbers);
+        if (!glyphs)
+            continue;
+        QTextLayout full(text, font);
+        full.beginLayout();
+        const QTextLine line = full.createLine();
+        full.endLayout();
+        QCOMPARE(layout.ascent(), line.ascent());
+        const QList<QGlyphRun> runs = full.glyphRuns();
+        QCOMPARE(runs.size(), 1);
+        QCOMPARE(runs.first().rawFont(), layout.font());
+        QCOMPARE(qsizetype(glyphs->size()), runs.first().glyphIndexes().size());
+        for (std::size_t i = 0; i < glyphs->size(); ++i) {
+            QCOMPARE((*glyphs)[i].index, runs.first().glyphIndexes()[qsizetype(i)]);
+            QCOMPARE((*glyphs)[i].at, runs.first().positions()[qsizetype(i)]);
+        }
+    }
 }
 
 void TestImageSurface::glyphCellsAddUpToTheTextsCoverage_data()
