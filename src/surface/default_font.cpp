@@ -19,6 +19,8 @@ constexpr qreal kPointSize = 8;
 
 QString DefaultFontResource() { return QString::fromLatin1(kFontResource); }
 
+QByteArray DefaultFontData() { return QResource(DefaultFontResource()).uncompressedData(); }
+
 void KnowOnlyTheDefaultFont()
 {
     // The toolkit's font database starts fontconfig only when no
@@ -33,7 +35,7 @@ void RegisterDefaultFont()
         // The font's bytes where the resource keeps them: reading the
         // resource as a file would copy them, and the font engine would
         // read that file again for its own copy.
-        const int id = QFontDatabase::addApplicationFontFromData(QResource(DefaultFontResource()).uncompressedData());
+        const int id = QFontDatabase::addApplicationFontFromData(DefaultFontData());
         if (!QFontDatabase::applicationFontFamilies(id).contains(QString::fromLatin1(kFamily))) {
             qCritical("Cellaro: the built-in font %s could not be registered", kFontResource);
             return false;

@@ -22,8 +22,9 @@ void RegisterDefaultFont();
 // draw texts the built-in font covers (DefaultFontCovers).
 void KnowOnlyTheDefaultFont();
 
-// Where the built-in font's file is among the resources.
+// Where the built-in font's file is among the resources, and its bytes.
 QString DefaultFontResource();
+QByteArray DefaultFontData();
 
 // The default font as the controls use it. A description only: drawing or
 // measuring with it needs RegisterDefaultFont() first.

@@ -1,6 +1,7 @@
 #include "surface/default_font_coverage.h"
 
 #include "surface/default_font.h"
+#include "surface/font_tables.h"
 
 #include <QByteArray>
 #include <QResource>
@@ -12,42 +13,18 @@ namespace cellaro {
 
 namespace {
 
-std::uint16_t U16(const QByteArray& font, qsizetype at)
-{
-    if (at < 0 || at + 2 > font.size())
-        return 0;
-    return std::uint16_t((std::uint8_t(font[at]) << 8) | std::uint8_t(font[at + 1]));
-}
-
-std::uint32_t U32(const QByteArray& font, qsizetype at)
-{
-    return (std::uint32_t(U16(font, at)) << 16) | U16(font, at + 2);
-}
-
-// Where the table `tag` starts in the font file; 0 when it has none.
-qsizetype TableOffset(const QByteArray& font, const char (&tag)[5])
-{
-    const int tables = U16(font, 4);
-    for (int i = 0; i < tables; ++i) {
-        const qsizetype record = 12 + 16 * qsizetype(i);
-        if (record + 16 <= font.size() && font.mid(record, 4) == QByteArray(tag, 4))
-            return qsizetype(U32(font, record + 8));
-    }
-    return 0;
-}
-
 // The Windows Unicode BMP subtable (platform 3, encoding 1, format 4), the
 // one the font engine reads for such a font.
 std::optional<qsizetype> UnicodeSubtable(const QByteArray& font)
 {
-    const qsizetype cmap = TableOffset(font, "cmap");
+    const qsizetype cmap = FontTableOffset(font, "cmap");
     if (cmap == 0)
         return std::nullopt;
-    const int subtables = U16(font, cmap + 2);
+    const int subtables = FontU16(font, cmap + 2);
     for (int i = 0; i < subtables; ++i) {
         const qsizetype record = cmap + 4 + 8 * qsizetype(i);
-        const qsizetype subtable = cmap + qsizetype(U32(font, record + 4));
-        if (U16(font, record) == 3 && U16(font, record + 2) == 1 && U16(font, subtable) == 4)
+        const qsizetype subtable = cmap + qsizetype(FontU32(font, record + 4));
+        if (FontU16(font, record) == 3 && FontU16(font, record + 2) == 1 && FontU16(font, subtable) == 4)
             return subtable;
     }
     return std::nullopt;
@@ -61,7 +38,7 @@ public:
         : font_(std::move(font))
     {
         if (const std::optional<qsizetype> subtable = UnicodeSubtable(font_)) {
-            segments_ = U16(font_, *subtable + 6) / 2;
+            segments_ = FontU16(font_, *subtable + 6) / 2;
             ends_ = *subtable + 14;
         }
     }
@@ -75,7 +52,7 @@ public:
         int high = segments_;
         while (low < high) {
             const int middle = (low + high) / 2;
-            if (U16(font_, ends_ + 2 * middle) < code)
+            if (FontU16(font_, ends_ + 2 * middle) < code)
                 low = middle + 1;
             else
                 high = middle;
@@ -85,15 +62,15 @@ public:
         const qsizetype starts = ends_ + 2 * segments_ + 2;
         const qsizetype deltas = starts + 2 * segments_;
         const qsizetype rangeOffsets = deltas + 2 * segments_;
-        const std::uint16_t start = U16(font_, starts + 2 * low);
+        const std::uint16_t start = FontU16(font_, starts + 2 * low);
         if (code < start)
             return false;
-        const std::uint16_t delta = U16(font_, deltas + 2 * low);
+        const std::uint16_t delta = FontU16(font_, deltas + 2 * low);
         const qsizetype rangeOffsetAt = rangeOffsets + 2 * low;
-        const std::uint16_t rangeOffset = U16(font_, rangeOffsetAt);
+        const std::uint16_t rangeOffset = FontU16(font_, rangeOffsetAt);
         if (rangeOffset == 0)
             return std::uint16_t(code + delta) != 0;
-        const std::uint16_t glyph = U16(font_, rangeOffsetAt + rangeOffset + 2 * qsizetype(code - start));
+        const std::uint16_t glyph = FontU16(font_, rangeOffsetAt + rangeOffset + 2 * qsizetype(code - start));
         return glyph != 0 && std::uint16_t(glyph + delta) != 0;
     }
 
@@ -106,8 +83,7 @@ private:
 const CharacterMap& DefaultFontMap()
 {
     static const CharacterMap map = [] {
-        const QResource resource(DefaultFontResource());
-        return CharacterMap(resource.uncompressedData());
+        return CharacterMap(DefaultFontData());
     }();
     return map;
 }

@@ -1,5 +1,8 @@
 #include "surface/text_outlines.h"
 
+#include "surface/default_font.h"
+#include "surface/font_tables.h"
+
 #include <QGlyphRun>
 #include <QTextLayout>
 
@@ -9,7 +12,11 @@ TextOutlines::TextOutlines(QFont font, qreal baseline)
     : font_(std::move(font))
     , baseline_(baseline)
     , numbers_(font_)
+    , builtIn_(DefaultFontData())
 {
+    const QByteArray data = DefaultFontData();
+    const qsizetype head = FontTableOffset(data, "head");
+    builtInHead_ = data.mid(head, 54);
 }
 
 std::vector<PlacedGlyph> TextOutlines::Placed(const QString& text, qreal width)
@@ -62,7 +69,21 @@ const TextOutlines::Glyph& TextOutlines::glyph(const QRawFont& font, quint32 ind
         return *found;
     if (glyphs_.size() >= kMaxGlyphs)
         glyphs_.clear();
-    return *glyphs_.insert(key, Glyph { font.pathForGlyph(index), ++lastId_ });
+    std::optional<QPainterPath> outlines;
+    if (isBuiltIn(font))
+        outlines = builtIn_.Simple(index, font.pixelSize());
+    return *glyphs_.insert(key, Glyph { outlines ? *outlines : font.pathForGlyph(index), ++lastId_ });
+}
+
+// Whether the font is the built-in one as it is (no synthetic bold or
+// slant): its header, with the file's checksum and dates, is the same.
+bool TextOutlines::isBuiltIn(const QRawFont& font)
+{
+    auto found = fontIsBuiltIn_.find(font);
+    if (found == fontIsBuiltIn_.end())
+        found = fontIsBuiltIn_.insert(font, font.weight() == QFont::Normal && font.style() == QFont::StyleNormal
+                                                && !builtInHead_.isEmpty() && font.fontTable("head") == builtInHead_);
+    return *found;
 }
 
 } // namespace cellaro

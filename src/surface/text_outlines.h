@@ -6,6 +6,7 @@
 // costs what its visible part costs.
 
 #include "surface/number_layout.h"
+#include "surface/truetype_outlines.h"
 
 #include <QFont>
 #include <QHash>
@@ -44,11 +45,16 @@ private:
         quint64 id = 0;
     };
     const Glyph& glyph(const QRawFont& font, quint32 index);
+    bool isBuiltIn(const QRawFont& font);
 
     QFont font_;
     qreal baseline_ = 0;
     NumberLayout numbers_;
     QHash<std::pair<QRawFont, quint32>, Glyph> glyphs_;
+    // The built-in font's simple glyphs are read from its file.
+    TrueTypeOutlines builtIn_;
+    QByteArray builtInHead_;
+    QHash<QRawFont, bool> fontIsBuiltIn_;
     quint64 lastId_ = 0;
 };
 

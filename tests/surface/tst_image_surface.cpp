@@ -3,10 +3,12 @@
 
 #include "surface/default_font.h"
 #include "surface/default_font_coverage.h"
+#include "surface/font_tables.h"
 #include "surface/image_surface.h"
 #include "surface/number_layout.h"
 #include "surface/path_coverage.h"
 #include "surface/text_coverage.h"
+#include "surface/truetype_outlines.h"
 #include "surface/visible_text.h"
 #include "surface/window_defaults.h"
 
@@ -77,6 +79,8 @@ private slots:
     void longTextIsLaidOutAsFarAsItShows_data();
     void longTextIsLaidOutAsFarAsItShows();
     void coverageIsTheFontEnginesOwn();
+    void outlinesReadFromTheFileAreTheEnginesOwn_data();
+    void outlinesReadFromTheFileAreTheEnginesOwn();
     void numbersAreLaidOutAsTheTextLayoutDoes_data();
     void numbersAreLaidOutAsTheTextLayoutDoes();
     void glyphCellsAddUpToTheTextsCoverage_data();
@@ -343,6 +347,50 @@ void TestImageSurface::coverageIsTheFontEnginesOwn()
     QVERIFY2(engineOnly.size() <= 2, qPrintable(QString::number(engineOnly.value(0), 16)));
     QVERIFY2(covered > 1000, qPrintable(QString::number(covered)));
     QVERIFY(!DefaultFontCovers(QString::fromUcs4(U"a\U0001F600")));
+}
+
+void TestImageSurface::outlinesReadFromTheFileAreTheEnginesOwn_data()
+{
+    QTest::addColumn<qreal>("pixelSize");
+
+    QTest::newRow("the picture's texts") << QRawFont::fromFont(WindowFont()).pixelSize();
+    QTest::newRow("11 pixels") << 11.0;
+    QTest::newRow("37 pixels") << 37.0;
+    QTest::newRow("5.3 pixels") << 5.3;
+}
+
+// Every simple glyph of the built-in font read from its file has exactly
+// the outline elements the font engine gives, and only composite glyphs
+// are left to the engine.
+void TestImageSurface::outlinesReadFromTheFileAreTheEnginesOwn()
+{
+    QFETCH(qreal, pixelSize);
+    const TrueTypeOutlines file(DefaultFontData());
+    const QRawFont engine(DefaultFontData(), pixelSize, QFont::PreferNoHinting);
+    QVERIFY(engine.isValid());
+    const QByteArray data = DefaultFontData();
+    const quint32 glyphs = FontU16(data, FontTableOffset(data, "maxp") + 4);
+    int simple = 0;
+    int composite = 0;
+    for (quint32 glyph = 0; glyph < glyphs; ++glyph) {
+        const QPainterPath expected = engine.pathForGlyph(glyph);
+        const std::optional<QPainterPath> read = file.Simple(glyph, pixelSize);
+        if (!read) {
+            ++composite;
+            continue;
+        }
+        ++simple;
+        QVERIFY2(read->elementCount() == expected.elementCount(), qPrintable(QStringLiteral("glyph %1: %2 elements instead of %3").arg(glyph).arg(read->elementCount()).arg(expected.elementCount())));
+        for (int i = 0; i < expected.elementCount(); ++i) {
+            const QPainterPath::Element a = read->elementAt(i);
+            const QPainterPath::Element e = expected.elementAt(i);
+            QVERIFY2(a.type == e.type && a.x == e.x && a.y == e.y,
+                     qPrintable(QStringLiteral("glyph %1, element %2: (%3, %4) instead of (%5, %6)")
+                                    .arg(glyph).arg(i).arg(a.x).arg(a.y).arg(e.x).arg(e.y)));
+        }
+    }
+    QVERIFY2(simple > 1000 && composite > 100, qPrintable(QStringLiteral("%1 %2").arg(simple).arg(composite)));
+    QVERIFY(!file.Simple(glyphs, pixelSize));
 }
 
 void TestImageSurface::numbersAreLaidOutAsTheTextLayoutDoes_data()
