@@ -9,7 +9,7 @@ CELLARO_PACKAGES=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
   libbenchmark-dev
-  libpng-dev libfontconfig-dev libdeflate-dev
+  libpng-dev libdeflate-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool libx11-dev
   # The package: dpkg-shlibdeps for its Depends, and the validators the

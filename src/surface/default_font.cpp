@@ -4,8 +4,7 @@
 #include <QGuiApplication>
 #include <QResource>
 #include <QStringList>
-
-#include <fontconfig/fontconfig.h>
+#include <QLibrary>
 
 namespace cellaro {
 
@@ -26,7 +25,17 @@ void KnowOnlyTheDefaultFont()
     // The toolkit's font database starts fontconfig only when no
     // configuration is current yet, so it takes this empty one; the
     // built-in font is registered into it as an application font.
-    FcConfigSetCurrent(FcConfigCreate());
+    // fontconfig is already loaded with the toolkit: its two functions are
+    // looked up rather than linked, since a library linked by the program
+    // comes first in the dynamic linker's search at start-up and slows the
+    // binding of every other symbol.
+    QLibrary fontconfig(QStringLiteral("fontconfig"), 1);
+    using Create = void* (*)();
+    using SetCurrent = int (*)(void*);
+    const auto create = reinterpret_cast<Create>(fontconfig.resolve("FcConfigCreate"));
+    const auto setCurrent = reinterpret_cast<SetCurrent>(fontconfig.resolve("FcConfigSetCurrent"));
+    if (create && setCurrent)
+        setCurrent(create());
 }
 
 void RegisterDefaultFont()
