@@ -155,7 +155,8 @@ public:
         current_ = 1 - current_;
         std::uint8_t* next = current();
         *next++ = 0;
-        for (const QRgb* pixel = line; pixel != line + image_.width(); ++pixel, next += 3) {
+        const QRgb* const end = line + image_.width();
+        for (const QRgb* pixel = line; pixel != end; ++pixel, next += 3) {
             const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(*pixel) >> 8); // R, G, B, 0
             std::memcpy(next, &rgb, 4);
         }
