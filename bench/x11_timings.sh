@@ -15,19 +15,9 @@ answer_time=$3
 runs=${4:-7}
 first_paint=${5:-}
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || exit 0
-
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-clip_pid=
-cleanup() {
-  for pid in $clip_pid $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() { echo "x11_timings: $*" >&2; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/../tests/app/xvfb.sh"
+x11_prologue
+fail() { echo "x11_timings: $*" >&2; exit 1; }
 start_xvfb
 
 # 10000 entries; thresholds 0 and 1000 give two different pictures of it.

@@ -21,22 +21,8 @@ kind=$4
 first_limit=${5:-}
 later_limit=${6:-}
 
-if ! command -v Xvfb >/dev/null; then
-  echo "SKIP: Xvfb is not installed"
-  exit 77
-fi
-command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed"; exit 1; }
-
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-clip_pid=
-cleanup() {
-  for pid in $clip_pid $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ ! -s "$work/app.log" ] || sed 's/^/  cellaro: /' "$work/app.log"; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+x11_prologue
 
 # 5 MB (5242880 bytes) of "label,count" items; the labels and counts vary so
 # no two lines look alike to the text layout.
@@ -50,7 +36,6 @@ awk -v kind="$kind" 'BEGIN {
   }
 }' >"$work/list.txt"
 
-source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 start_xvfb
 
 "$app" 2>"$work/app.log" &

@@ -15,24 +15,8 @@ app=$1
 pixels=$2
 close_window=$3
 
-if ! command -v Xvfb >/dev/null; then
-  echo "SKIP: Xvfb is not installed"
-  exit 77
-fi
-command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed"; exit 1; }
-
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ ! -s "$work/app.log" ] || sed 's/^/  cellaro: /' "$work/app.log"; exit 1; }
-
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+x11_prologue
 start_xvfb
 
 "$app" 2>"$work/app.log" &

@@ -1,8 +1,34 @@
-# Sourced by the scripts that drive the real window: starts a virtual X
-# server on a free display (the server picks the number and writes it to
-# descriptor 3), sets xvfb_pid, and exports DISPLAY for what follows, with
-# no other platform, scale or Wayland display in the way. Needs $work, a
-# folder of the script's own, and a fail function.
+# Sourced by the scripts that drive the real window on a virtual X server.
+#   x11_prologue   skips the script (exit 77) where Xvfb is not installed and
+#                  fails it without xdotool; makes $work, a folder of the
+#                  script's own, removed at exit with the processes named
+#                  in xvfb_pid, app_pid and clip_pid
+#   start_xvfb     starts the server on a free display (the server picks the
+#                  number and writes it to descriptor 3), sets xvfb_pid and
+#                  exports DISPLAY, with no other platform, scale or Wayland
+#                  display in the way
+# fail prints one line (and the program's log, where there is one) and exits
+# with 1; a script may define its own after sourcing this.
+
+fail() { echo "FAIL: $*"; [ ! -s "$work/app.log" ] || sed 's/^/  cellaro: /' "$work/app.log"; exit 1; }
+
+x11_cleanup() {
+  local pid
+  for pid in ${clip_pid:-} ${app_pid:-} ${xvfb_pid:-}; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+
+x11_prologue() {
+  if ! command -v Xvfb >/dev/null; then
+    echo "SKIP: Xvfb is not installed"
+    exit 77
+  fi
+  command -v xdotool >/dev/null || { echo "FAIL: xdotool is not installed"; exit 1; }
+  work=$(mktemp -d)
+  xvfb_pid= app_pid= clip_pid=
+  trap x11_cleanup EXIT
+}
+
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
