@@ -8,6 +8,7 @@
 //   cellaro_png_candidates [REPETITIONS]
 
 #include "generated_lists.h"
+#include "libpng_encoder.h"
 #include "render/png_writer.h"
 #include "render/rendered_output.h"
 
@@ -42,31 +43,29 @@ QByteArray ToolkitPng(const QImage& image)
 
 std::vector<Candidate> Candidates()
 {
+    using bench::LibpngSettings;
+    using bench::PngFilter;
     std::vector<Candidate> candidates { { QStringLiteral("toolkit writer"), ToolkitPng } };
     const char* filterNames[] = { "none", "sub", "up", "paeth" };
-    const auto add = [&](PngFilter filter, int level, bool rle, bool palette) {
-        const PngSettings settings { filter, level, rle, palette, false };
-        candidates.push_back({ QStringLiteral("%1, level %2%3%4")
-                                   .arg(filterNames[int(filter)])
-                                   .arg(level)
-                                   .arg(rle ? QStringLiteral(", rle") : QString())
-                                   .arg(palette ? QStringLiteral(", palette") : QString()),
-                               [settings](const QImage& image) { return EncodePng(image, settings); } });
-    };
     for (bool rle : { false, true })
         for (PngFilter filter : { PngFilter::None, PngFilter::Sub, PngFilter::Up, PngFilter::Paeth })
-            for (int level = 1; level <= 6; ++level)
-                add(filter, level, rle, false);
-    // Up to 256 colours as a palette: the flat pictures at 1296 and 10000 entries.
-    for (bool rle : { false, true })
-        for (PngFilter filter : { PngFilter::None, PngFilter::Sub, PngFilter::Up, PngFilter::Paeth })
-            add(filter, 1, rle, true);
-    // The renderer's own deflate: matches to the pixel on the left and the one above, fixed codes.
-    for (bool palette : { false, true }) {
-        const PngSettings settings { PngFilter::None, 1, false, palette, true };
-        candidates.push_back({ palette ? QStringLiteral("own deflate, palette") : QStringLiteral("own deflate"),
-                               [settings](const QImage& image) { return EncodePng(image, settings); } });
-    }
+            for (int level = 1; level <= 6; ++level) {
+                const LibpngSettings settings { filter, level, rle };
+                candidates.push_back({ QStringLiteral("libpng, %1, level %2%3")
+                                           .arg(filterNames[int(filter)])
+                                           .arg(level)
+                                           .arg(rle ? QStringLiteral(", rle") : QString()),
+                                       [settings](const QImage& image) {
+                                           return bench::EncodePngWithLibpng(image, settings);
+                                       } });
+            }
+    // The renderer's own writer: matches to the pixel on the left and the
+    // one above, fixed codes; up to 256 colours as a palette (the flat
+    // pictures at 1296 and 10000 entries).
+    candidates.push_back({ QStringLiteral("own writer, RGB"),
+                           [](const QImage& image) { return EncodePng(image, PaletteUse::Never); } });
+    candidates.push_back({ QStringLiteral("own writer, palette when few colours"),
+                           [](const QImage& image) { return EncodePng(image); } });
     return candidates;
 }
 

@@ -3,13 +3,10 @@
 #include "render/deflate_rows.h"
 #include "render/png_chunks.h"
 
+#include <QList>
 #include <QtEndian>
 
-#include <png.h>
-#include <zlib.h>
-
 #include <array>
-#include <csetjmp>
 #include <memory>
 #include <cstring>
 #include <optional>
@@ -19,28 +16,9 @@ namespace cellaro {
 
 namespace {
 
-int LibpngFilter(PngFilter filter)
-{
-    switch (filter) {
-    case PngFilter::None: return PNG_FILTER_NONE;
-    case PngFilter::Sub: return PNG_FILTER_SUB;
-    case PngFilter::Up: return PNG_FILTER_UP;
-    case PngFilter::Paeth: return PNG_FILTER_PAETH;
-    }
-    return PNG_FILTER_NONE;
-}
-
-void AppendBytes(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<QByteArray*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data),
-                                                           qsizetype(length));
-}
-
-void NoFlush(png_structp) {}
-
 struct IndexedPixels {
-    std::vector<png_color> palette;
-    std::vector<png_byte> indexes; // row after row: the filter byte 0, then one a pixel
+    QList<QRgb> palette;
+    std::vector<std::uint8_t> indexes; // row after row: the filter byte 0, then one a pixel
 };
 
 std::size_t IndexedRowBytes(const QImage& image) { return 1 + std::size_t(image.width()); }
@@ -52,14 +30,14 @@ std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
 {
     constexpr std::size_t kSlots = 1024; // open addressing, at most a quarter full
     std::array<QRgb, kSlots> colours {}; // 0: free; an RGB32 pixel's top byte is 0xFF
-    std::array<png_byte, kSlots> indexOf {};
+    std::array<std::uint8_t, kSlots> indexOf {};
     IndexedPixels indexed;
     const std::size_t rowBytes = IndexedRowBytes(image);
     indexed.indexes.resize(rowBytes * std::size_t(image.height()));
     const int width = image.width();
-    png_byte* next = indexed.indexes.data();
+    std::uint8_t* next = indexed.indexes.data();
     QRgb last = 0;
-    png_byte lastIndex = 0;
+    std::uint8_t lastIndex = 0;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         if (y > 0 && std::memcmp(line, image.constScanLine(y - 1), sizeof(QRgb) * std::size_t(width)) == 0) {
@@ -78,9 +56,8 @@ std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
                     if (indexed.palette.size() == 256)
                         return std::nullopt;
                     colours[slot] = pixel;
-                    indexOf[slot] = png_byte(indexed.palette.size());
-                    indexed.palette.push_back({ png_byte(qRed(pixel)), png_byte(qGreen(pixel)),
-                                                png_byte(qBlue(pixel)) });
+                    indexOf[slot] = std::uint8_t(indexed.palette.size());
+                    indexed.palette.append(pixel);
                 }
                 last = pixel;
                 lastIndex = indexOf[slot];
@@ -89,46 +66,6 @@ std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
         }
     }
     return indexed;
-}
-
-// libpng reports errors by longjmp back here, so nothing in this function
-// may own a resource; `bytes` and the image belong to the caller.
-bool WriteImage(png_structp png, png_infop info, const QImage& image, const IndexedPixels* indexed,
-                const PngSettings& settings, QByteArray* bytes)
-{
-    if (setjmp(png_jmpbuf(png)))
-        return false;
-    png_set_write_fn(png, bytes, AppendBytes, NoFlush);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, LibpngFilter(settings.filter));
-    png_set_compression_level(png, settings.zlibLevel);
-    png_set_compression_strategy(png, settings.runLengthOnly ? Z_RLE : Z_DEFAULT_STRATEGY);
-    png_set_IHDR(png, info, png_uint_32(image.width()), png_uint_32(image.height()), 8,
-                 indexed ? PNG_COLOR_TYPE_PALETTE : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
-    if (indexed)
-        png_set_PLTE(png, info, indexed->palette.data(), int(indexed->palette.size()));
-    if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0)
-        png_set_pHYs(png, info, png_uint_32(image.dotsPerMeterX()), png_uint_32(image.dotsPerMeterY()),
-                     PNG_RESOLUTION_METER);
-    png_write_info(png, info);
-    if (indexed) {
-        for (int y = 0; y < image.height(); ++y)
-            png_write_row(png, indexed->indexes.data() + std::size_t(y) * IndexedRowBytes(image) + 1);
-        png_write_end(png, nullptr);
-        return true;
-    }
-    // An RGB32 pixel is one 32-bit word 0xFFRRGGBB: libpng drops the unused
-    // byte and puts the rest in RGB order itself.
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    png_set_bgr(png);
-    png_set_filler(png, 0, PNG_FILLER_AFTER);
-#else
-    png_set_filler(png, 0, PNG_FILLER_BEFORE);
-#endif
-    for (int y = 0; y < image.height(); ++y)
-        png_write_row(png, image.constScanLine(y));
-    png_write_end(png, nullptr);
-    return true;
 }
 
 // The rows of an RGB32 image as 8-bit RGB, each after its filter byte 0,
@@ -176,8 +113,7 @@ QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
 {
     PngHeader header { image.width(), image.height(), {}, image.dotsPerMeterX(), image.dotsPerMeterY() };
     if (indexed) {
-        for (const png_color& colour : indexed->palette)
-            header.palette.append(qRgb(colour.red, colour.green, colour.blue));
+        header.palette = indexed->palette;
         const std::size_t rowBytes = IndexedRowBytes(image);
         return PngFile(header, DeflateRows(image.height(), int(rowBytes), 1, [&](int y) {
             const std::uint8_t* bytes = indexed->indexes.data() + std::size_t(y) * rowBytes;
@@ -190,23 +126,13 @@ QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
 
 } // namespace
 
-QByteArray EncodePng(const QImage& image, const PngSettings& settings)
+QByteArray EncodePng(const QImage& image, PaletteUse palette)
 {
     const QImage rgb = image.format() == QImage::Format_RGB32 ? image
                                                              : image.convertToFormat(QImage::Format_RGB32);
-    if (settings.ownDeflate) {
-        const std::optional<IndexedPixels> indexed =
-            settings.paletteWhenFew ? IndexedPixelsOf(rgb) : std::nullopt;
-        return OwnPng(rgb, indexed ? &*indexed : nullptr);
-    }
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
     const std::optional<IndexedPixels> indexed =
-        settings.paletteWhenFew ? IndexedPixelsOf(rgb) : std::nullopt;
-    QByteArray bytes;
-    const bool written = info && WriteImage(png, info, rgb, indexed ? &*indexed : nullptr, settings, &bytes);
-    png_destroy_write_struct(&png, &info);
-    return written ? bytes : QByteArray();
+        palette == PaletteUse::WhenFewColours ? IndexedPixelsOf(rgb) : std::nullopt;
+    return OwnPng(rgb, indexed ? &*indexed : nullptr);
 }
 
 } // namespace cellaro

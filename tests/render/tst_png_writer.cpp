@@ -10,7 +10,7 @@
 
 using namespace cellaro;
 
-Q_DECLARE_METATYPE(PngSettings)
+Q_DECLARE_METATYPE(PaletteUse)
 
 namespace {
 
@@ -80,46 +80,35 @@ private slots:
     void samePixelsAsTheToolkitWriter_data()
     {
         QTest::addColumn<QImage>("image");
-        QTest::addColumn<PngSettings>("settings");
+        QTest::addColumn<PaletteUse>("paletteUse");
         QTest::addColumn<bool>("palette"); // written as palette indexes
 
-        const QImage texts = Picture(121, 7);
-        const PngSettings libpng { PngFilter::Up, 1, true, true, false };
-        QTest::newRow("picture with texts, default settings") << texts << PngSettings {} << false;
-        QTest::newRow("picture with texts, libpng") << texts << libpng << false;
-        QTest::newRow("libpng, no filter, level 6") << texts << PngSettings { PngFilter::None, 6, false, true, false } << false;
-        QTest::newRow("libpng, sub, level 1") << texts << PngSettings { PngFilter::Sub, 1, false, true, false } << false;
-        QTest::newRow("libpng, up, level 3") << texts << PngSettings { PngFilter::Up, 3, false, true, false } << false;
-        QTest::newRow("libpng, paeth, run-length") << texts << PngSettings { PngFilter::Paeth, 1, true, true, false } << false;
-        QTest::newRow("gradient, default settings") << Gradient(QImage::Format_RGB32) << PngSettings {} << false;
-        QTest::newRow("gradient, libpng, paeth")
-            << Gradient(QImage::Format_RGB32) << PngSettings { PngFilter::Paeth, 2, false, true, false } << false;
-        QTest::newRow("opaque ARGB32") << Gradient(QImage::Format_ARGB32) << PngSettings {} << false;
-        QTest::newRow("RGB888") << Gradient(QImage::Format_RGB888) << PngSettings {} << false;
-        QTest::newRow("256 colours") << Colours(256) << PngSettings {} << true;
-        QTest::newRow("256 colours, libpng") << Colours(256) << libpng << true;
-        QTest::newRow("257 colours") << Colours(257) << PngSettings {} << false;
-        QTest::newRow("256 colours, palette not wanted")
-            << Colours(256) << PngSettings { PngFilter::Up, 1, true, false } << false;
-        QTest::newRow("256 colours, libpng, paeth")
-            << Colours(256) << PngSettings { PngFilter::Paeth, 2, false, true, false } << true;
-        QTest::newRow("grid without texts") << Picture(200, 4) << PngSettings {} << true;
-        QTest::newRow("grid without texts, libpng") << Picture(200, 4) << libpng << true;
-        QTest::newRow("one pixel") << Gradient(QImage::Format_RGB32).copy(3, 4, 1, 1) << PngSettings {} << true;
+        const auto fewColours = PaletteUse::WhenFewColours;
+        QTest::newRow("picture with texts") << Picture(121, 7) << fewColours << false;
+        QTest::newRow("gradient") << Gradient(QImage::Format_RGB32) << fewColours << false;
+        QTest::newRow("opaque ARGB32") << Gradient(QImage::Format_ARGB32) << fewColours << false;
+        QTest::newRow("RGB888") << Gradient(QImage::Format_RGB888) << fewColours << false;
+        QTest::newRow("256 colours") << Colours(256) << fewColours << true;
+        QTest::newRow("257 colours") << Colours(257) << fewColours << false;
+        QTest::newRow("256 colours, palette not wanted") << Colours(256) << PaletteUse::Never << false;
+        QTest::newRow("grid without texts") << Picture(200, 4) << fewColours << true;
+        QTest::newRow("grid without texts, RGB") << Picture(200, 4) << PaletteUse::Never << false;
+        QTest::newRow("one pixel") << Gradient(QImage::Format_RGB32).copy(3, 4, 1, 1) << fewColours << true;
         // Rows longer than deflate's 32 KiB window: no match reaches the row above.
-        QTest::newRow("rows wider than the window") << Stripes(11000, 4) << PngSettings {} << false;
-        QTest::newRow("rows just inside the window") << Stripes(10922, 4) << PngSettings {} << false;
-        const PngSettings rgbOnly { PngFilter::Up, 1, true, false };
-        QTest::newRow("repeated rows wider than the window") << Stripes(11000, 1).scaled(11000, 3) << PngSettings {} << false;
-        QTest::newRow("repeated rows, a tail of 1 after 258s") << Stripes(86, 1).scaled(86, 5) << rgbOnly << false;
-        QTest::newRow("repeated rows, a tail of 2 after 258s") << Stripes(172, 1).scaled(172, 5) << rgbOnly << false;
+        QTest::newRow("rows wider than the window") << Stripes(11000, 4) << fewColours << false;
+        QTest::newRow("rows just inside the window") << Stripes(10922, 4) << fewColours << false;
+        QTest::newRow("repeated rows wider than the window") << Stripes(11000, 1).scaled(11000, 3) << fewColours << false;
+        QTest::newRow("repeated rows, a tail of 1 after 258s")
+            << Stripes(86, 1).scaled(86, 5) << PaletteUse::Never << false;
+        QTest::newRow("repeated rows, a tail of 2 after 258s")
+            << Stripes(172, 1).scaled(172, 5) << PaletteUse::Never << false;
     }
 
     void samePixelsAsTheToolkitWriter()
     {
         QFETCH(QImage, image);
-        QFETCH(PngSettings, settings);
-        const QByteArray png = EncodePng(image, settings);
+        QFETCH(PaletteUse, paletteUse);
+        const QByteArray png = EncodePng(image, paletteUse);
         QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
         constexpr int kColourTypeOffset = 8 + 8 + 9; // signature, chunk head, IHDR fields before it
         QFETCH(bool, palette);
