@@ -38,11 +38,7 @@ awk -v kind="$kind" 'BEGIN {
 
 start_xvfb
 
-"$app" 2>"$work/app.log" &
-app_pid=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Cellaro - ' | head -n1) \
-  || fail "the window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
+start_cellaro
 xdotool windowfocus --sync "$window"
 
 # Client rectangles: the list box's text area, the Show button.

@@ -19,11 +19,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 x11_prologue
 start_xvfb
 
-"$app" 2>"$work/app.log" &
-app_pid=$!
-window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Cellaro - ' | head -n1) \
-  || fail "the window did not appear"
-eval "$(xdotool getwindowgeometry --shell "$window")" # X Y WIDTH HEIGHT
+start_cellaro
 
 # Without a window manager there is no frame: 802 x 670 pixels (12030 x
 # 10050 twips) centred on 1280 x 1024: (19200 - 12030) / 2 = 3585 twips,

@@ -7,6 +7,9 @@
 #                  number and writes it to descriptor 3), sets xvfb_pid and
 #                  exports DISPLAY, with no other platform, scale or Wayland
 #                  display in the way
+#   start_cellaro  starts the program named by $app with its standard error
+#                  in $work/app.log, sets app_pid, waits for the main window
+#                  and sets window and its geometry: X Y WIDTH HEIGHT
 # fail prints one line (and the program's log, where there is one) and exits
 # with 1; a script may define its own after sourcing this.
 
@@ -36,4 +39,12 @@ start_xvfb() {
   [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(head -n1 "$work/display")"
   unset QT_QPA_PLATFORM QT_SCALE_FACTOR WAYLAND_DISPLAY
+}
+
+start_cellaro() {
+  "$app" 2>"$work/app.log" &
+  app_pid=$!
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Cellaro - ' | head -n1) \
+    || fail "the window did not appear"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
 }

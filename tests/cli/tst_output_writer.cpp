@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
@@ -97,22 +96,19 @@ Written WriteThrough(const QString& path, const QByteArray& bytes, StandardOutpu
 class TestOutputWriter : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<CurrentTemporaryFolder> folder_;
 
     QString at(const QString& name) const { return folder_->filePath(name); }
 
 private slots:
     void init()
     {
-        folder_ = std::make_unique<QTemporaryDir>();
+        folder_ = std::make_unique<CurrentTemporaryFolder>();
         QVERIFY(folder_->isValid());
-        previousFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
         QVERIFY(QDir().mkdir("real"));
     }
 
-    void cleanup() { QDir::setCurrent(previousFolder_); }
+    void cleanup() { folder_.reset(); }
 
     // Regular files, new or existing, reached directly or through links.
     void replaced_data()

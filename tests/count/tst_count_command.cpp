@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
@@ -59,19 +58,16 @@ bool HasInk(const QImage& image, const QRect& area)
 class TestCountCommand : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<CurrentTemporaryFolder> folder_;
 
 private slots:
     void init()
     {
-        folder_ = std::make_unique<QTemporaryDir>();
+        folder_ = std::make_unique<CurrentTemporaryFolder>();
         QVERIFY(folder_->isValid());
-        previousFolder_ = QDir::currentPath();
-        QDir::setCurrent(folder_->path());
     }
 
-    void cleanup() { QDir::setCurrent(previousFolder_); }
+    void cleanup() { folder_.reset(); }
 
     void outcome_data()
     {
