@@ -34,8 +34,12 @@ void KnowOnlyTheDefaultFont()
     using SetCurrent = int (*)(void*);
     const auto create = reinterpret_cast<Create>(fontconfig.resolve("FcConfigCreate"));
     const auto setCurrent = reinterpret_cast<SetCurrent>(fontconfig.resolve("FcConfigSetCurrent"));
-    if (create && setCurrent)
-        setCurrent(create());
+    if (!create || !setCurrent)
+        return;
+    // Without a configuration of its own, setting none would load the
+    // machine's after all.
+    if (void* empty = create())
+        setCurrent(empty);
 }
 
 void RegisterDefaultFont()

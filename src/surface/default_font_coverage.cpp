@@ -4,7 +4,6 @@
 #include "surface/font_tables.h"
 
 #include <QByteArray>
-#include <QResource>
 
 #include <cstdint>
 #include <optional>
@@ -82,9 +81,7 @@ private:
 
 const CharacterMap& DefaultFontMap()
 {
-    static const CharacterMap map = [] {
-        return CharacterMap(DefaultFontData());
-    }();
+    static const CharacterMap map(DefaultFontData());
     return map;
 }
 

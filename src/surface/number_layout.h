@@ -7,7 +7,7 @@
 // character's glyph and every step from one glyph to the next, and a
 // number's glyphs are placed by adding steps. Should that layout show
 // anything else (a pair stepping two ways, a character taking another
-// font or no glyph of its own), numbers are laid out in full as before.
+// font or no glyph of its own), numbers are laid out in full by QTextLayout.
 
 #include <QFont>
 #include <QRawFont>

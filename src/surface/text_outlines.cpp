@@ -15,8 +15,8 @@ TextOutlines::TextOutlines(QFont font, qreal baseline)
     , builtIn_(DefaultFontData())
 {
     const QByteArray data = DefaultFontData();
-    const qsizetype head = FontTableOffset(data, "head");
-    builtInHead_ = data.mid(head, 54);
+    if (const qsizetype head = FontTableOffset(data, "head"))
+        builtInHead_ = data.mid(head, 54);
 }
 
 std::vector<PlacedGlyph> TextOutlines::Placed(const QString& text, qreal width)
@@ -71,7 +71,7 @@ const TextOutlines::Glyph& TextOutlines::glyph(const QRawFont& font, quint32 ind
         glyphs_.clear();
     std::optional<QPainterPath> outlines;
     if (isBuiltIn(font))
-        outlines = builtIn_.Simple(index, font.pixelSize());
+        outlines = builtIn_.SimpleGlyphPath(index, font.pixelSize());
     return *glyphs_.insert(key, Glyph { outlines ? *outlines : font.pathForGlyph(index), ++lastId_ });
 }
 

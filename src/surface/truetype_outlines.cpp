@@ -92,6 +92,128 @@ void AddContour(const std::vector<Point>& points, QPainterPath& path)
     path.cubicTo(c[1], c[2], c[3]);
 }
 
+// A glyph's bytes read front to back; a read past the glyph's end gives 0
+// and marks the reader failed, so a damaged file cannot lead outside it.
+class GlyphReader {
+public:
+    GlyphReader(const QByteArray& font, qsizetype at, qsizetype end) : font_(font), at_(at), end_(end) {}
+
+    std::uint8_t u8() { return take(1) ? std::uint8_t(font_[at_ - 1]) : 0; }
+    std::uint16_t u16() { return take(2) ? FontU16(font_, at_ - 2) : 0; }
+    std::int16_t i16() { return std::int16_t(u16()); }
+    void skip(qsizetype bytes) { take(bytes); }
+    bool failed() const { return failed_; }
+
+private:
+    bool take(qsizetype bytes)
+    {
+        if (failed_ || bytes > end_ - at_) {
+            failed_ = true;
+            return false;
+        }
+        at_ += bytes;
+        return true;
+    }
+
+    const QByteArray& font_;
+    qsizetype at_;
+    qsizetype end_;
+    bool failed_ = false;
+};
+
+struct SimpleGlyph {
+    std::vector<int> contourEnds; // index of each contour's last point, rising
+    std::vector<std::uint8_t> flags;
+    std::vector<std::int64_t> xs;
+    std::vector<std::int64_t> ys;
+};
+
+std::optional<std::vector<int>> ReadContourEnds(GlyphReader& in, int contours)
+{
+    std::vector<int> ends;
+    for (int c = 0; c < contours; ++c) {
+        const int end = in.u16();
+        if (!ends.empty() && end <= ends.back())
+            return std::nullopt;
+        ends.push_back(end);
+    }
+    return ends;
+}
+
+// Flags with their repeat counts unrolled, one a point.
+std::vector<std::uint8_t> ReadFlags(GlyphReader& in, int count)
+{
+    std::vector<std::uint8_t> flags;
+    flags.reserve(std::size_t(count));
+    while (int(flags.size()) < count && !in.failed()) {
+        const std::uint8_t flag = in.u8();
+        const int times = 1 + ((flag & kRepeat) ? in.u8() : 0);
+        for (int t = 0; t < times && int(flags.size()) < count; ++t)
+            flags.push_back(flag);
+    }
+    return flags;
+}
+
+// One axis of the points: each a byte with its sign in the flag, a repeat of
+// the previous value, or a signed 16-bit step.
+std::vector<std::int64_t> ReadCoordinates(GlyphReader& in, const std::vector<std::uint8_t>& flags,
+                                          std::uint8_t shortBit, std::uint8_t sameBit)
+{
+    std::vector<std::int64_t> values;
+    values.reserve(flags.size());
+    std::int64_t value = 0;
+    for (const std::uint8_t flag : flags) {
+        if (flag & shortBit) {
+            const int delta = in.u8();
+            value += (flag & sameBit) ? delta : -delta;
+        } else if (!(flag & sameBit)) {
+            value += in.i16();
+        }
+        values.push_back(value);
+    }
+    return values;
+}
+
+std::optional<SimpleGlyph> ReadSimpleGlyph(GlyphReader& in)
+{
+    const int contours = in.i16();
+    if (contours < 0)
+        return std::nullopt; // composite
+    in.skip(8); // the bounding box
+    std::optional<std::vector<int>> ends = ReadContourEnds(in, contours);
+    if (!ends)
+        return std::nullopt;
+    in.skip(in.u16()); // the instructions
+    SimpleGlyph glyph;
+    glyph.contourEnds = std::move(*ends);
+    const int count = glyph.contourEnds.empty() ? 0 : glyph.contourEnds.back() + 1;
+    glyph.flags = ReadFlags(in, count);
+    glyph.xs = ReadCoordinates(in, glyph.flags, kShortX, kSameOrPositiveX);
+    glyph.ys = ReadCoordinates(in, glyph.flags, kShortY, kSameOrPositiveY);
+    if (in.failed())
+        return std::nullopt;
+    return glyph;
+}
+
+// Loaded at the font's own size the points are its units in 26.6 fixed
+// point; the engine scales them to the pixel size, then to pixels.
+QPainterPath ScaledPath(const SimpleGlyph& glyph, std::int64_t scale)
+{
+    const qreal factor = 1 / 64.;
+    QPainterPath path;
+    std::size_t first = 0;
+    for (const int end : glyph.contourEnds) {
+        std::vector<Point> points;
+        for (std::size_t p = first; p <= std::size_t(end); ++p)
+            points.push_back({ QPointF(MulFix(glyph.xs[p] * 64, scale) * factor,
+                                       -MulFix(glyph.ys[p] * 64, scale) * factor),
+                               bool(glyph.flags[p] & kOnCurve) });
+        AddContour(points, path);
+        first = std::size_t(end) + 1;
+    }
+    return path;
+}
+
 } // namespace
 
 TrueTypeOutlines::TrueTypeOutlines(QByteArray font)
@@ -101,85 +223,38 @@ TrueTypeOutlines::TrueTypeOutlines(QByteArray font)
     const qsizetype maxp = FontTableOffset(font_, "maxp");
     loca_ = FontTableOffset(font_, "loca");
     glyf_ = FontTableOffset(font_, "glyf");
-    if (head == 0 || maxp == 0 || loca_ == 0 || glyf_ == 0)
+    const int unitsPerEm = FontU16(font_, head + 18);
+    // Outside this range the file is damaged (and the fixed-point scaling
+    // could overflow).
+    if (head == 0 || maxp == 0 || loca_ == 0 || glyf_ == 0 || unitsPerEm < 16 || unitsPerEm > 16384)
         return;
-    unitsPerEm_ = FontU16(font_, head + 18);
+    unitsPerEm_ = unitsPerEm;
     longOffsets_ = FontI16(font_, head + 50) == 1;
     glyphCount_ = FontU16(font_, maxp + 4);
 }
 
-std::optional<QPainterPath> TrueTypeOutlines::Simple(quint32 glyph, qreal pixelSize) const
+qsizetype TrueTypeOutlines::glyphOffset(quint32 glyph) const
 {
-    if (unitsPerEm_ <= 0 || glyph >= quint32(glyphCount_))
+    return glyf_ + (longOffsets_ ? qsizetype(FontU32(font_, loca_ + 4 * qsizetype(glyph)))
+                                 : 2 * qsizetype(FontU16(font_, loca_ + 2 * qsizetype(glyph))));
+}
+
+std::optional<QPainterPath> TrueTypeOutlines::SimpleGlyphPath(quint32 glyph, qreal pixelSize) const
+{
+    if (unitsPerEm_ == 0 || glyph >= quint32(glyphCount_))
         return std::nullopt;
-    const auto offset = [&](quint32 g) {
-        return longOffsets_ ? qsizetype(FontU32(font_, loca_ + 4 * qsizetype(g)))
-                            : 2 * qsizetype(FontU16(font_, loca_ + 2 * qsizetype(g)));
-    };
-    const qsizetype start = glyf_ + offset(glyph);
-    if (offset(glyph + 1) == offset(glyph))
+    const qsizetype start = glyphOffset(glyph);
+    const qsizetype end = glyphOffset(glyph + 1);
+    if (end < start || end > font_.size())
+        return std::nullopt;
+    if (end == start)
         return QPainterPath(); // no outline: a space
-    const int contours = FontI16(font_, start);
-    if (contours < 0)
+    GlyphReader in(font_, start, end);
+    const std::optional<SimpleGlyph> read = ReadSimpleGlyph(in);
+    if (!read)
         return std::nullopt;
-
-    std::vector<int> ends(static_cast<std::size_t>(contours));
-    for (int c = 0; c < contours; ++c)
-        ends[std::size_t(c)] = FontU16(font_, start + 10 + 2 * c);
-    const int count = contours > 0 ? ends.back() + 1 : 0;
-    qsizetype at = start + 10 + 2 * contours;
-    at += 2 + FontU16(font_, at); // the instructions
-    std::vector<std::uint8_t> flags;
-    flags.reserve(std::size_t(count));
-    while (int(flags.size()) < count && at < font_.size()) {
-        const std::uint8_t flag = std::uint8_t(font_[at++]);
-        int times = 1;
-        if (flag & kRepeat)
-            times += std::uint8_t(font_[at++]);
-        for (int t = 0; t < times && int(flags.size()) < count; ++t)
-            flags.push_back(flag);
-    }
-    if (int(flags.size()) != count)
-        return std::nullopt;
-    const auto coordinates = [&](std::uint8_t shortBit, std::uint8_t sameBit) {
-        std::vector<std::int64_t> values(static_cast<std::size_t>(count));
-        std::int64_t value = 0;
-        for (int p = 0; p < count; ++p) {
-            const std::uint8_t flag = flags[std::size_t(p)];
-            if (flag & shortBit) {
-                const int delta = std::uint8_t(font_.at(at++));
-                value += (flag & sameBit) ? delta : -delta;
-            } else if (!(flag & sameBit)) {
-                value += FontI16(font_, at);
-                at += 2;
-            }
-            values[std::size_t(p)] = value;
-        }
-        return values;
-    };
-    const std::vector<std::int64_t> xs = coordinates(kShortX, kSameOrPositiveX);
-    const std::vector<std::int64_t> ys = coordinates(kShortY, kSameOrPositiveY);
-    if (at > font_.size())
-        return std::nullopt;
-
-    // Loaded at the font's own size the points are its units in 26.6 fixed
-    // point; the engine scales them to the pixel size, then to pixels.
     const std::int64_t size = std::llround(pixelSize * 64);
-    const std::int64_t scale = MulDiv(size, 1 << 10, unitsPerEm_);
-    const qreal factor = 1 / 64.;
-    QPainterPath path;
-    int first = 0;
-    for (const int end : ends) {
-        std::vector<Point> points;
-        for (int p = first; p <= end; ++p)
-            points.push_back({ QPointF(MulFix(xs[std::size_t(p)] * 64, scale) * factor,
-                                       -MulFix(ys[std::size_t(p)] * 64, scale) * factor),
-                               bool(flags[std::size_t(p)] & kOnCurve) });
-        if (!points.empty())
-            AddContour(points, path);
-        first = end + 1;
-    }
-    return path;
+    return ScaledPath(*read, MulDiv(size, 1 << 10, unitsPerEm_));
 }
 
 } // namespace cellaro

@@ -20,10 +20,14 @@ public:
     explicit TrueTypeOutlines(QByteArray font);
 
     // The glyph's outlines at `pixelSize`, with its origin at (0, 0) and y
-    // down; nothing for a composite glyph or one the file does not hold.
-    std::optional<QPainterPath> Simple(quint32 glyph, qreal pixelSize) const;
+    // down; nothing for a composite glyph, one the file does not hold or a
+    // damaged one.
+    std::optional<QPainterPath> SimpleGlyphPath(quint32 glyph, qreal pixelSize) const;
 
 private:
+    // Where the glyph's bytes start in the file (glyph + 1: where they end).
+    qsizetype glyphOffset(quint32 glyph) const;
+
     QByteArray font_;
     int unitsPerEm_ = 0;
     bool longOffsets_ = false;

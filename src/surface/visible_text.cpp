@@ -19,32 +19,48 @@ constexpr qsizetype kAlwaysWhole = 256;
 // the sum of its graphemes' own widths.
 qreal Reach(qreal room) { return std::max(room, 0.0) * 1.5 + 64; }
 
-enum class Direction { None, LeftToRight, Other };
-
-// The direction of the first character that has one, and whether any
-// character of `part` is right to left or an explicit direction mark.
-Direction FirstDirection(QStringView part, bool& rightToLeftSeen)
+// The direction of the character starting at `i`, which then steps past it
+// (both halves of a surrogate pair).
+QChar::Direction NextDirection(QStringView text, qsizetype& i)
 {
-    Direction first = Direction::None;
-    rightToLeftSeen = false;
-    for (const char32_t c : part.toUcs4()) {
-        switch (QChar::direction(c)) {
-        case QChar::DirL:
-            if (first == Direction::None)
-                first = Direction::LeftToRight;
-            break;
-        case QChar::DirR: case QChar::DirAL: case QChar::DirLRE: case QChar::DirLRO:
-        case QChar::DirRLE: case QChar::DirRLO: case QChar::DirPDF: case QChar::DirLRI:
-        case QChar::DirRLI: case QChar::DirFSI: case QChar::DirPDI:
-            if (first == Direction::None)
-                first = Direction::Other;
-            rightToLeftSeen = true;
-            break;
-        default:
-            break;
-        }
+    const QChar first = text[i++];
+    if (first.isHighSurrogate() && i < text.size() && text[i].isLowSurrogate())
+        return QChar::direction(QChar::surrogateToUcs4(first, text[i++]));
+    return first.direction();
+}
+
+bool IsRightToLeftOrMark(QChar::Direction direction)
+{
+    switch (direction) {
+    case QChar::DirR: case QChar::DirAL: case QChar::DirLRE: case QChar::DirLRO:
+    case QChar::DirRLE: case QChar::DirRLO: case QChar::DirPDF: case QChar::DirLRI:
+    case QChar::DirRLI: case QChar::DirFSI: case QChar::DirPDI:
+        return true;
+    default:
+        return false;
     }
-    return first;
+}
+
+// Whether the first character of `text` that has a direction of its own is
+// right to left or an explicit direction mark.
+bool StartsRightToLeft(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const QChar::Direction direction = NextDirection(text, i);
+        if (direction == QChar::DirL)
+            return false;
+        if (IsRightToLeftOrMark(direction))
+            return true;
+    }
+    return false;
+}
+
+bool HasRightToLeft(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size();)
+        if (IsRightToLeftOrMark(NextDirection(text, i)))
+            return true;
+    return false;
 }
 
 // Whether a cut after `kept` moves no glyph of it: the paragraph is left to
@@ -52,14 +68,7 @@ Direction FirstDirection(QStringView part, bool& rightToLeftSeen)
 // holds nothing that is laid out right to left.
 bool CutKeepsLayout(QStringView kept, QStringView rest)
 {
-    bool rightToLeft = false;
-    const Direction direction = FirstDirection(kept, rightToLeft);
-    if (rightToLeft)
-        return false;
-    if (direction == Direction::LeftToRight)
-        return true;
-    bool ignored = false;
-    return FirstDirection(rest, ignored) != Direction::Other;
+    return !HasRightToLeft(kept) && !StartsRightToLeft(rest);
 }
 
 } // namespace
@@ -70,17 +79,20 @@ QStringView VisiblePart(QStringView text, const QFont& font, qreal room)
         return text;
     const QFontMetricsF metrics(font);
     const qreal reach = Reach(room);
-    // A grapheme takes at least part of a pixel: more of them than pixels
-    // of reach cannot all be narrow enough to matter.
+    // A grapheme with any width takes at least part of a pixel: more of them
+    // than pixels of reach cannot all be narrow enough to matter. Those with
+    // none (a zero-width space, a soft hyphen) do not count.
     const qsizetype maxGraphemes = qsizetype(reach) + kAlwaysWhole;
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text.data(), text.size());
     qreal width = 0;
     qsizetype end = 0;
-    for (qsizetype count = 0; count < maxGraphemes && width <= reach; ++count) {
+    for (qsizetype count = 0; count < maxGraphemes && width <= reach;) {
         const qsizetype next = graphemes.toNextBoundary();
         if (next < 0)
             return text;
-        width += metrics.horizontalAdvance(text.sliced(end, next - end).toString());
+        const qreal advance = metrics.horizontalAdvance(text.sliced(end, next - end).toString());
+        width += advance;
+        count += advance > 0 ? 1 : 0;
         end = next;
     }
     const QStringView kept = text.first(end);

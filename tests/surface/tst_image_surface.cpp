@@ -81,6 +81,8 @@ private slots:
     void coverageIsTheFontEnginesOwn();
     void outlinesReadFromTheFileAreTheEnginesOwn_data();
     void outlinesReadFromTheFileAreTheEnginesOwn();
+    void damagedGlyphsAreRefused_data();
+    void damagedGlyphsAreRefused();
     void numbersAreLaidOutAsTheTextLayoutDoes_data();
     void numbersAreLaidOutAsTheTextLayoutDoes();
     void glyphCellsAddUpToTheTextsCoverage_data();
@@ -317,11 +319,6 @@ void TestImageSurface::resizeKeepsWhatIsDrawn()
     QCOMPARE(image.pixel(300, 250), kBackground.rgb());
 }
 
-// A text of thousands of characters is laid out only as far as it can
-// show, yet shows exactly what laying all of it out would show: every
-// character whose glyph begins before the surface's edge is kept, and the
-// picture equals that of the text's first 256 characters, which are laid
-// out whole and already run past the edge. Right-to-left text is not cut.
 // The character map read from the font file never claims a character the
 // font engine would take from another font, and misses only those the
 // engine draws with another glyph of the font (a tab and a no-break space
@@ -374,7 +371,7 @@ void TestImageSurface::outlinesReadFromTheFileAreTheEnginesOwn()
     int composite = 0;
     for (quint32 glyph = 0; glyph < glyphs; ++glyph) {
         const QPainterPath expected = engine.pathForGlyph(glyph);
-        const std::optional<QPainterPath> read = file.Simple(glyph, pixelSize);
+        const std::optional<QPainterPath> read = file.SimpleGlyphPath(glyph, pixelSize);
         if (!read) {
             ++composite;
             continue;
@@ -390,7 +387,56 @@ void TestImageSurface::outlinesReadFromTheFileAreTheEnginesOwn()
         }
     }
     QVERIFY2(simple > 1000 && composite > 100, qPrintable(QStringLiteral("%1 %2").arg(simple).arg(composite)));
-    QVERIFY(!file.Simple(glyphs, pixelSize));
+    QVERIFY(!file.SimpleGlyphPath(glyphs, pixelSize));
+}
+
+// A damaged font file gives no outline instead of reading outside the file
+// (the sanitizer build sees any such read).
+void TestImageSurface::damagedGlyphsAreRefused_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("file cut inside the glyph") << "cut";
+    QTest::newRow("instructions longer than the glyph") << "instructions";
+    QTest::newRow("contour ends falling") << "ends";
+    QTest::newRow("glyph ending before it starts") << "loca";
+    QTest::newRow("no units per em") << "units";
+}
+
+void TestImageSurface::damagedGlyphsAreRefused()
+{
+    QFETCH(QString, damage);
+    QByteArray font = DefaultFontData();
+    font.detach();
+    const QRawFont engine(font, 11, QFont::PreferNoHinting);
+    const QList<quint32> glyphs = engine.glyphIndexesForString(QStringLiteral("B"));
+    QCOMPARE(glyphs.size(), 1);
+    const quint32 glyph = glyphs.front();
+    QVERIFY(TrueTypeOutlines(font).SimpleGlyphPath(glyph, 11));
+
+    const qsizetype head = FontTableOffset(font, "head");
+    const qsizetype loca = FontTableOffset(font, "loca");
+    const bool longOffsets = FontI16(font, head + 50) == 1;
+    const qsizetype entry = loca + (longOffsets ? 4 : 2) * qsizetype(glyph);
+    const qsizetype start = FontTableOffset(font, "glyf")
+        + (longOffsets ? qsizetype(FontU32(font, entry)) : 2 * qsizetype(FontU16(font, entry)));
+    const auto put16 = [&](qsizetype at, int value) {
+        font[at] = char(value >> 8);
+        font[at + 1] = char(value);
+    };
+    const int contours = FontI16(font, start);
+    QCOMPARE(contours, 3);
+    const qsizetype instructions = start + 10 + 2 * contours;
+    if (damage == "cut")
+        font.truncate(instructions);
+    else if (damage == "instructions")
+        put16(instructions, 0xFFFF);
+    else if (damage == "ends")
+        put16(start + 12, 0);
+    else if (damage == "loca")
+        longOffsets ? put16(entry + 4, 0), put16(entry + 6, 0) : put16(entry + 2, 0);
+    else
+        put16(head + 18, 0);
+    QVERIFY(!TrueTypeOutlines(font).SimpleGlyphPath(glyph, 11));
 }
 
 void TestImageSurface::numbersAreLaidOutAsTheTextLayoutDoes_data()
@@ -502,24 +548,34 @@ void TestImageSurface::glyphCellsAddUpToTheTextsCoverage()
     QVERIFY2(QRect(offset, fromCells.size()).contains(all), qPrintable(QStringLiteral("%1").arg(all.x())));
 }
 
+// A text of thousands of characters is laid out only as far as it can
+// show, yet shows exactly what laying all of it out would show: every
+// character whose glyph begins before the surface's edge is kept, and the
+// picture equals that of the text's first 256 characters, which are laid
+// out whole and already run past the edge. Right-to-left text is not cut.
 void TestImageSurface::longTextIsLaidOutAsFarAsItShows_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("x"); // where it starts, in pixels of a 639-pixel surface
     QTest::addColumn<bool>("cut");
+    // A text short enough to be laid out whole that shows the same; empty:
+    // the text's first 256 characters.
+    QTest::addColumn<QString>("same");
 
-    QTest::newRow("one letter, 100000 times") << QString(100000, u'L') << 0 << true;
-    QTest::newRow("kerning pairs") << QStringLiteral("AVTo").repeated(20000) << 300 << true;
-    QTest::newRow("words near the edge") << QStringLiteral("lorem ipsum ").repeated(10000) << 600 << true;
-    QTest::newRow("combining accents") << QStringLiteral("e\u0301").repeated(50000) << 0 << true;
-    QTest::newRow("fallback glyphs") << QStringLiteral("a\u2713").repeated(20000) << 100 << true;
-    QTest::newRow("starting past the edge") << QString(10000, u'L') << 700 << true;
-    QTest::newRow("digits") << QString(100000, u'0') << 0 << true;
-    QTest::newRow("digits, then right to left") << QString(1000, u'7') + QStringLiteral("\u05E9") << 0 << false;
+    QTest::newRow("one letter, 100000 times") << QString(100000, u'L') << 0 << true << QString();
+    QTest::newRow("kerning pairs") << QStringLiteral("AVTo").repeated(20000) << 300 << true << QString();
+    QTest::newRow("words near the edge") << QStringLiteral("lorem ipsum ").repeated(10000) << 600 << true << QString();
+    QTest::newRow("combining accents") << QStringLiteral("e\u0301").repeated(50000) << 0 << true << QString();
+    QTest::newRow("fallback glyphs") << QStringLiteral("a\u2713").repeated(20000) << 100 << true << QString();
+    QTest::newRow("starting past the edge") << QString(10000, u'L') << 700 << true << QString();
+    QTest::newRow("digits") << QString(100000, u'0') << 0 << true << QString();
+    QTest::newRow("zero-width spaces, then letters")
+        << QStringLiteral("\u200B").repeated(2000) + QString(1000, u'L') << 0 << true << QString(256, u'L');
+    QTest::newRow("digits, then right to left") << QString(1000, u'7') + QStringLiteral("\u05E9") << 0 << false << QString();
     QTest::newRow("right to left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD ").repeated(2000) << 0
-                                   << false;
+                                   << false << QString();
     QTest::newRow("right to left after the edge")
-        << QString(300, u'L') + QStringLiteral("\u05E9\u05DC\u05D5\u05DD ").repeated(2000) << 0 << true;
+        << QString(300, u'L') + QStringLiteral("\u05E9\u05DC\u05D5\u05DD ").repeated(2000) << 0 << true << QString();
 }
 
 void TestImageSurface::longTextIsLaidOutAsFarAsItShows()
@@ -527,6 +583,7 @@ void TestImageSurface::longTextIsLaidOutAsFarAsItShows()
     QFETCH(QString, text);
     QFETCH(int, x);
     QFETCH(bool, cut);
+    QFETCH(QString, same);
     constexpr int kWidth = 639;
     const QFont font = WindowFont();
 
@@ -549,7 +606,7 @@ void TestImageSurface::longTextIsLaidOutAsFarAsItShows()
         surface.Print(printed);
         return surface.image();
     };
-    QCOMPARE(picture(text), picture(text.first(256)));
+    QCOMPARE(picture(text), picture(same.isEmpty() ? text.first(256) : same));
 }
 
 QTEST_MAIN(TestImageSurface)
