@@ -18,38 +18,12 @@ void KeepToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QStr
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
-// The arguments as the application object would hand them over, before it
-// has taken out those meant for itself.
 QStringList ArgumentsOf(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     return arguments;
-}
-
-// Whether the application object may take one of the arguments for itself
-// (-platform, -reverse, -style=..., with one or two dashes). Such a command
-// line reads differently once the application exists, so it is answered
-// only then. A platform other than the offscreen one may take more (an X11
-// display, say), so with one named every command line waits for it.
-bool ToolkitMayTakeAnArgument(const QStringList& arguments)
-{
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty() && platform != "offscreen")
-        return true;
-    static const QStringList kToolkitOptions {
-        "platform", "plugin", "qwindow", "reverse", "session", "style", "testability", "qmljsdebugger",
-    };
-    for (const QString& argument : arguments.mid(1)) {
-        if (!argument.startsWith(u'-'))
-            continue;
-        const QStringView name = QStringView(argument).sliced(argument.startsWith(u"--") ? 2 : 1);
-        for (const QString& option : kToolkitOptions)
-            if (name.startsWith(option))
-                return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -67,20 +41,21 @@ int main(int argc, char* argv[])
 
     // Help, version and usage errors need neither a platform nor fonts.
     const QStringList arguments = ArgumentsOf(argc, argv);
-    if (!ToolkitMayTakeAnArgument(arguments))
-        if (const auto answered = cellaro::AnswerWithoutDrawing(cellaro::ParseRenderArguments(arguments), streams))
-            return finish(*answered);
+    if (const auto answered = cellaro::AnswerWithoutDrawing(cellaro::ParseRenderArguments(arguments), streams))
+        return finish(*answered);
 
     // Drawing needs no display: the offscreen platform serves fonts and
-    // painting alike.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    // painting alike, whatever platform the environment names for windows.
+    // The application object gets no arguments, so it takes none of the
+    // tool's (-platform, -reverse and the like are the tool's to refuse).
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int toolkitArgc = 1;
+    QGuiApplication application(toolkitArgc, argv);
     // No font has been used yet. CELLARO_MACHINE_FONTS=1 keeps the machine's
     // font configuration in use for every picture (the tests compare the two).
     const cellaro::FontStart fonts = qEnvironmentVariableIntValue("CELLARO_MACHINE_FONTS") == 1
         ? cellaro::FontStart::MachineFonts : cellaro::FontStart::BuiltInWhenItCovers;
-    const int exitCode = finish(cellaro::RunRenderCommand(QGuiApplication::arguments(), streams, fonts));
+    const int exitCode = finish(cellaro::RunRenderCommand(arguments, streams, fonts));
 #ifndef CELLARO_FULL_TEARDOWN
     // Everything is written and flushed. Tearing the application down would
     // load the font configuration only to release it when no text was drawn,

@@ -372,63 +372,65 @@ private slots:
 
     // The real program answers exactly as the command does in-process, byte
     // for byte: help, version and usage errors are answered before any
-    // application object exists, arguments the toolkit takes for itself
-    // still reach it, and output to standard output is complete.
+    // application object exists, the toolkit takes no argument for itself
+    // nor any platform but the offscreen one, and output to standard output
+    // is complete.
     void programAnswersAsInProcess_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("list"); // written to list.txt unless empty
+        QTest::addColumn<QByteArray>("platform"); // QT_QPA_PLATFORM, unset when empty
 
-        QTest::newRow("--version") << QStringList { "--version" } << QByteArray();
-        QTest::newRow("-v") << QStringList { "-v" } << QByteArray();
-        QTest::newRow("--help") << QStringList { "--help" } << QByteArray();
-        QTest::newRow("help wins over a bad scheme") << QStringList { "--scheme", "Foo", "-h" } << QByteArray();
-        QTest::newRow("unknown option") << QStringList { "--size", "9", "-o", "out.png" } << QByteArray();
-        QTest::newRow("unknown scheme") << QStringList { "--scheme", "x", "-o", "out.png" } << QByteArray();
-        QTest::newRow("no arguments") << QStringList {} << QByteArray();
-        QTest::newRow("stray argument") << QStringList { "list.txt", "-o", "out.png" } << QByteArray();
+        QTest::newRow("--version") << QStringList { "--version" } << QByteArray() << QByteArray();
+        QTest::newRow("-v") << QStringList { "-v" } << QByteArray() << QByteArray();
+        QTest::newRow("--help") << QStringList { "--help" } << QByteArray() << QByteArray();
+        QTest::newRow("help wins over a bad scheme") << QStringList { "--scheme", "Foo", "-h" } << QByteArray() << QByteArray();
+        QTest::newRow("unknown option") << QStringList { "--size", "9", "-o", "out.png" } << QByteArray() << QByteArray();
+        QTest::newRow("unknown scheme") << QStringList { "--scheme", "x", "-o", "out.png" } << QByteArray() << QByteArray();
+        QTest::newRow("no arguments") << QStringList {} << QByteArray() << QByteArray();
+        QTest::newRow("stray argument") << QStringList { "list.txt", "-o", "out.png" } << QByteArray() << QByteArray();
         QTest::newRow("toolkit's -platform, then --version")
-            << QStringList { "-platform", "offscreen", "--version" } << QByteArray();
-        QTest::newRow("toolkit's --reverse, then --help") << QStringList { "--reverse", "--help" } << QByteArray();
+            << QStringList { "-platform", "offscreen", "--version" } << QByteArray() << QByteArray();
+        QTest::newRow("toolkit's --reverse, then --help") << QStringList { "--reverse", "--help" } << QByteArray() << QByteArray();
         QTest::newRow("toolkit's -style=, then a usage error")
-            << QStringList { "-style=x", "--scheme", "9" } << QByteArray();
-        QTest::newRow("dump") << QStringList { "--dump", "--scheme", "Ngj4" } << QByteArray();
-        QTest::newRow("png to standard output") << QStringList { "-o", "-", "--format", "png" } << QByteArray();
+            << QStringList { "-style=x", "--scheme", "9" } << QByteArray() << QByteArray();
+        QTest::newRow("an X11 platform named, no display")
+            << QStringList { "--dump", "--scheme", "Gri" } << QByteArray() << QByteArray("xcb");
+        QTest::newRow("dump") << QStringList { "--dump", "--scheme", "Ngj4" } << QByteArray() << QByteArray();
+        QTest::newRow("png to standard output") << QStringList { "-o", "-", "--format", "png" } << QByteArray() << QByteArray();
         // Texts the built-in font covers start the program's fonts without
         // the machine's configuration; the others take glyphs from it.
         const QStringList listPng { "--list", "list.txt", "-o", "-", "--format", "png" };
         QTest::newRow("png, letters of the built-in font")
-            << listPng << QByteArray("\xC3\xABshkrim,9\nAVTo fi,8\n\xD0\x96,7\n");
-        QTest::newRow("png, an Armenian label") << listPng << QByteArray("a,9\n\xD4\xB1" "b,5\n");
-        QTest::newRow("png, a check mark among letters") << listPng << QByteArray("ok\xE2\x9C\x93,3\nab,4\n");
-        QTest::newRow("png, an emoji") << listPng << QByteArray("\xF0\x9F\x98\x80,2\n");
-        QTest::newRow("png, header letters") << listPng << AcceptedLines(1296);
-        QTest::newRow("png, no texts") << listPng << AcceptedLines(200);
+            << listPng << QByteArray("\xC3\xABshkrim,9\nAVTo fi,8\n\xD0\x96,7\n") << QByteArray();
+        QTest::newRow("png, an Armenian label") << listPng << QByteArray("a,9\n\xD4\xB1" "b,5\n") << QByteArray();
+        QTest::newRow("png, a check mark among letters") << listPng << QByteArray("ok\xE2\x9C\x93,3\nab,4\n") << QByteArray();
+        QTest::newRow("png, an emoji") << listPng << QByteArray("\xF0\x9F\x98\x80,2\n") << QByteArray();
+        QTest::newRow("png, header letters") << listPng << AcceptedLines(1296) << QByteArray();
+        QTest::newRow("png, no texts") << listPng << AcceptedLines(200) << QByteArray();
     }
 
     void programAnswersAsInProcess()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArray, list);
+        QFETCH(QByteArray, platform);
         if (!list.isEmpty())
             WriteFile(folder().filePath("list.txt"), list);
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("QT_QPA_PLATFORM");
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        if (!platform.isEmpty())
+            environment.insert("QT_QPA_PLATFORM", QString::fromLatin1(platform));
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(folder().path());
         program.start(CELLARO_RENDER_PROGRAM, arguments);
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
 
-        // In-process, the application object has already taken its own
-        // arguments out.
-        QStringList own = arguments;
-        own.removeOne("-platform");
-        own.removeOne("offscreen");
-        own.removeOne("--reverse");
-        own.removeOne("-style=x");
-        const CommandRun run = Run(folder(), own);
+        const CommandRun run = Run(folder(), arguments);
         QCOMPARE(program.exitCode(), run.exitCode);
         QCOMPARE(program.readAllStandardOutput(), run.output);
         QCOMPARE(QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts),
