@@ -35,15 +35,32 @@ void CountLines(QTextBlock block, const QString& text)
     block.setLineCount(int(text.count(QChar::LineSeparator)) + 1);
 }
 
+// When the block at the cursor and the text would not fit one block, the
+// block is cut at the cursor with joins on both sides, which stand for no
+// character: the text then goes into an empty block of its own, and a paste
+// repeated on one line cannot grow a block without end.
+void MakeRoom(QTextCursor& cursor, QStringView text)
+{
+    if (cursor.block().length() - 1 + text.size() <= kPieceLength)
+        return;
+    if (!cursor.atBlockEnd()) {
+        cursor.insertBlock(RowFormat(true)); // the rest of the block goes on
+        cursor.movePosition(QTextCursor::PreviousBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+    }
+    if (!cursor.atBlockStart())
+        cursor.insertBlock(RowFormat(true));
+}
+
 void InsertBlocks(QTextCursor& cursor, QStringView text)
 {
+    MakeRoom(cursor, text);
     bool first = true;
     for (const InsertedBlock& block : InsertedBlocks(text)) {
         if (!first)
             cursor.insertBlock(RowFormat(block.continuesLine));
         cursor.insertText(block.text);
-        if (!first)
-            CountLines(cursor.block(), block.text);
+        CountLines(cursor.block(), cursor.block().text());
         first = false;
     }
 }

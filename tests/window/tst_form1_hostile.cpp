@@ -8,6 +8,7 @@
 #include "support/window_fixture.h"
 
 #include "entries/list_parser.h"
+#include "window/line_pieces.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -253,7 +254,8 @@ void TestForm1Hostile::answersAfterBigPaste()
 
 // A pasted line of 1024 a's and 600 b's shows as two pieces, one row each.
 // Keys at and around the join act on the line as the tool reads it, undo
-// keeps the pieces, and a copy gives the line back whole.
+// keeps the pieces, a second paste into the line leaves no block longer
+// than a piece, and a copy gives the line back whole.
 void TestForm1Hostile::editsAtPieceJoins_data()
 {
     QTest::addColumn<int>("block"); // where the text cursor is put
@@ -277,6 +279,13 @@ void TestForm1Hostile::editsAtPieceJoins_data()
     QTest::newRow("Enter undone") << 1 << 10 << QKeySequence(QKeyCombination(Qt::Key_Return), undo[0]) << a + b << 1034;
     QTest::newRow("Backspace in a piece") << 1 << 10 << QKeySequence(Qt::Key_Backspace)
                                           << a + b.left(599) << 1033;
+    // The clipboard still holds the pasted line.
+    const QKeySequence paste(QKeySequence::Paste);
+    QTest::newRow("pasted again at the end") << 1 << 600 << paste << a + b + a + b << 3248;
+    QTest::newRow("pasted again inside a piece") << 1 << 100 << paste << a + b.left(100) + a + b + b.mid(100)
+                                                 << 2748;
+    QTest::newRow("pasted again at the join") << 1 << 0 << paste << a + a + b + b << 2648;
+    QTest::newRow("pasted again, undone") << 0 << 10 << QKeySequence(paste[0], undo[0]) << a + b << 10;
 }
 
 void TestForm1Hostile::editsAtPieceJoins()
@@ -303,6 +312,8 @@ void TestForm1Hostile::editsAtPieceJoins()
     QCOMPARE(window.form->ListText(), AsToolText(list));
     QCOMPARE(window.form->SelStart(), selStart);
     QCOMPARE(window.form->SelLength(), 0);
+    for (QTextBlock b = listBox->document()->begin(); b.isValid(); b = b.next())
+        QVERIFY2(b.length() - 1 <= kPieceLength, qPrintable(QString::number(b.length() - 1)));
     listBox->selectAll();
     listBox->copy();
     QCOMPARE(QApplication::clipboard()->text(), list);
