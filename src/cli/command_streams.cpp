@@ -3,6 +3,7 @@
 #include "cli/standard_descriptors.h"
 
 #include <cerrno>
+#include <csignal>
 #include <unistd.h>
 
 namespace cellaro::cli {
@@ -10,6 +11,10 @@ namespace cellaro::cli {
 CommandStreams StandardStreams()
 {
     const StandardDescriptors found = GuardStandardDescriptors();
+    // A file size limit then fails the write that reaches it (File too
+    // large), which is reported and leaves no temporary file, instead of
+    // killing the tool.
+    std::signal(SIGXFSZ, SIG_IGN);
     return CommandStreams { { STDIN_FILENO, found.inputClosed }, { STDOUT_FILENO, found.outputClosed }, {} };
 }
 

@@ -23,7 +23,7 @@ struct CommandStreams {
 };
 
 // The command's streams as main() finds them once the descriptors are
-// guarded.
+// guarded; a file size limit fails writes instead of ending the process.
 CommandStreams StandardStreams();
 
 // Writes the lines for standard error to descriptor 2, which the guard keeps

@@ -25,12 +25,13 @@ mode_t CurrentUmask()
     return mask;
 }
 
-// The mode the replacement gets: the target's own, or what a new file made
-// by open(..., 0666) would get.
+// The mode the replacement gets: the target's permissions, or what a new
+// file made by open(..., 0666) would get. Never set-user-ID, set-group-ID
+// or sticky: the replacement belongs to whoever runs the tool.
 mode_t ReplacementMode(const struct stat* existing)
 {
     if (existing)
-        return existing->st_mode & 07777;
+        return existing->st_mode & 0777;
     return 0666 & ~CurrentUmask();
 }
 
@@ -83,8 +84,16 @@ void OutputWriter::useDescriptor(int descriptor, const StandardOutput& standardO
             descriptor_ = standardOutput.descriptor;
         return;
     }
-    // Another descriptor of the tool's (/dev/stderr, /dev/fd/5): a copy, so
-    // closing it when done leaves the original to its owner.
+    // A descriptor the tool was started with (/dev/stderr, /dev/fd/5 from
+    // the shell's 5>file). Those the tool opened itself (the toolkit's event
+    // descriptor, say) are all close-on-exec, which no inherited one can be,
+    // and are not an output anyone asked for.
+    const int flags = fcntl(descriptor, F_GETFD);
+    if (flags == -1 || (flags & FD_CLOEXEC)) {
+        fail(EBADF);
+        return;
+    }
+    // A copy, so closing it when done leaves the original to its owner.
     descriptor_ = fcntl(descriptor, F_DUPFD_CLOEXEC, 3);
     if (descriptor_ < 0)
         fail(errno);

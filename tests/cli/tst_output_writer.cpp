@@ -198,9 +198,10 @@ private slots:
             QCOMPARE(TypeOf("null"), mode_t(S_IFCHR));
             return;
         }
-        // The rest write into an open descriptor of ours that appends to "log".
+        // The rest write into an open descriptor of ours that appends to
+        // "log", one such as a shell hands over (not close-on-exec).
         QVERIFY(WriteFile("log", kOld));
-        const int descriptor = open("log", O_WRONLY | O_APPEND | O_CLOEXEC);
+        const int descriptor = open("log", O_WRONLY | O_APPEND);
         QVERIFY(descriptor >= 0);
         Written written;
         if (kind == "proc")
@@ -245,6 +246,9 @@ private slots:
                                                  << "cannot write \"out.txt\": File too large";
         QTest::newRow("file size limit through a link") << "link" << "limitLink"
                                                         << "cannot write \"link\": File too large";
+        // A descriptor the tool opened itself, as the toolkit opens its own.
+        QTest::newRow("/dev/fd/N of a close-on-exec descriptor") << "/dev/fd/%1" << "own"
+                                                                 << "cannot write \"/dev/fd/%1\": Bad file descriptor";
     }
 
     void failure()
@@ -263,6 +267,14 @@ private slots:
         } else if (prepare == "limitLink") {
             QVERIFY(Symlink("out.txt", "link"));
         }
+        QFETCH(QString, error);
+        int own = -1;
+        if (prepare == "own") {
+            own = open("out.txt", O_WRONLY | O_APPEND | O_CLOEXEC);
+            QVERIFY(own >= 0);
+            path = path.arg(own);
+            error = error.arg(own);
+        }
         const QStringList before = Contents(folder_->path());
 
         rlimit previous {};
@@ -278,8 +290,10 @@ private slots:
         if (limited)
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &previous), 0);
 
+        if (own >= 0)
+            close(own);
         QVERIFY(!written.ok);
-        QTEST(written.error, "error");
+        QCOMPARE(written.error, error);
         QCOMPARE(ReadFile("out.txt"), kOld);
         QCOMPARE(Contents(folder_->path()), before);
     }
@@ -307,6 +321,13 @@ private slots:
             << 0 << "" << "log" << QStringList { "before", "a,0", "b,0" } << 37;
         QTest::newRow("-o - >> log appends") << "echo before > log; \"$P\" text.txt -o - >> log"
             << 0 << "" << "log" << QStringList { "before", "a,0", "b,0" } << 37;
+        QTest::newRow("-o /dev/fd/5 5>> log appends") << "echo before > log; \"$P\" text.txt -o /dev/fd/5 5>> log"
+            << 0 << "" << "log" << QStringList { "before", "a,0", "b,0" } << 37;
+        QTest::newRow("-o /dev/fd/5 not handed over") << "\"$P\" text.txt -o /dev/fd/5" << 1
+            << "cellaro-count: cannot write \"/dev/fd/5\": Bad file descriptor" << "" << QStringList {} << 0;
+        // A file size limit fails a write, and the temporary file goes.
+        QTest::newRow("file size limit") << "ulimit -f 1; \"$P\" --pairs big.txt -o out.txt" << 1
+            << "cellaro-count: cannot write \"out.txt\": File too large" << "" << QStringList {} << 0;
         QTest::newRow("- with standard input closed") << "\"$P\" - <&-" << 1
             << "cellaro-count: cannot read standard input: Bad file descriptor" << "" << QStringList {} << 0;
         QTest::newRow("no file, standard input closed") << "\"$P\" <&-" << 1
@@ -325,6 +346,7 @@ private slots:
         QFETCH(QStringList, firstLines);
         QFETCH(int, lines);
         QVERIFY(WriteFile("text.txt", "shtëpi\n"));
+        QVERIFY(WriteFile("big.txt", QByteArray("shtëpi ").repeated(1000)));
         if (command.contains("full")) {
             if (const QString refused = MakeDevice("full", 7); !refused.isEmpty())
                 QSKIP(qPrintable("mknod is not permitted here (" + refused + "); no full device"));
