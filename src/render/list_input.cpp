@@ -17,11 +17,12 @@ QString FromUtf8(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
-// Just past the last byte below 0x80, or 0: an ASCII byte either stands
-// alone or ends an incomplete sequence, so decoding after it starts afresh.
-qsizetype AfterLastAscii(const QByteArray& bytes)
+// Just past the last byte below 0x80 at or after `from`, or 0: an ASCII
+// byte either stands alone or ends an incomplete sequence, so decoding after
+// it starts afresh.
+qsizetype AfterLastAscii(const QByteArray& bytes, qsizetype from)
 {
-    for (qsizetype i = bytes.size(); i > 0; --i)
+    for (qsizetype i = bytes.size(); i > from; --i)
         if (static_cast<unsigned char>(bytes[i - 1]) < 0x80)
             return i;
     return 0;
@@ -31,8 +32,11 @@ qsizetype AfterLastAscii(const QByteArray& bytes)
 
 QString ListBytesDecoder::Decode(std::string_view bytes)
 {
+    // What waits from earlier pieces holds no ASCII byte: only the new bytes
+    // are searched, or a list without any would be searched again and again.
+    const qsizetype waiting = pending_.size();
     pending_.append(bytes.data(), qsizetype(bytes.size()));
-    const qsizetype end = AfterLastAscii(pending_);
+    const qsizetype end = AfterLastAscii(pending_, waiting);
     if (end == 0)
         return {};
     // The mark is three bytes above 0x7F, so it is whole by the time the
