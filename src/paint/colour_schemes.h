@@ -65,7 +65,7 @@ inline const ColourScheme* SchemeAt(int index)
     return index >= 0 && index < kSchemeCount ? &kColourSchemes[std::size_t(index)] : nullptr;
 }
 
-// The selector's items, and the same names joined by ", " for messages.
+// The selector's items, in order.
 QStringList SchemeNames();
 
 // Writes the scheme's palette entries (palette schemes) and returns

@@ -1,8 +1,8 @@
 #pragma once
 // Draws the entry table as a square grid of filled, outlined boxes, row by
 // row, with label, count and share printed in each box of a small table and
-// the 36 header letters around a 36 x 36 table. Never clears the surface;
-// draws over what is there.
+// the 36 header letters around a 36 x 36 table. PaintGrid never clears the
+// surface and draws over what is there; Show clears it first.
 
 #include "entries/show_list.h"
 #include "paint/form_state.h"

@@ -39,9 +39,9 @@ void OutlineCell(const GridGeometry& grid, GridCell cell, FormSurface& surface);
 using ShowMarkerMessage = std::function<void(const QString& text)>;
 
 // The whole marker for a release at (x, y) twips. Only while the table
-// draws a grid: recomputes the cell size
-// as the painter does, shows the message, then outlines the cell under the
-// pointer if there is one. Returns the box it outlined.
+// draws a grid: recomputes the cell size as the painter does, shows the
+// message, then outlines the cell under the pointer if there is one.
+// Returns the box it outlined.
 std::optional<CellBox> MarkCell(FormState& form, float x, float y, FormSurface& surface,
                                 const ShowMarkerMessage& showMessage);
 

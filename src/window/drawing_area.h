@@ -3,12 +3,13 @@
 // whole client area and holds the surface the tool draws on.
 //
 // The surface is an image. What the tool draws goes into it at once and is
-// copied into the screen image for the region it drew; paintEvent only puts
+// copied into the screen image for the region it drew, and paintEvent puts
 // the screen image on the screen. Like a surface that keeps nothing, the
-// area loses what was drawn while it was hidden, and a repaint the window
-// system asks for (first show, expose, uncover, resize) clears the surface,
-// has the grid painted anew and shows the result in the asked-for region
-// only, as a clipped repaint would.
+// area loses what was drawn while it was hidden: the first paintEvent after
+// a repaint the window system asks for (first show, expose, uncover,
+// resize) clears the surface and has the grid painted anew before that,
+// showing the result in the asked-for region only, as a clipped repaint
+// would.
 
 #include "surface/image_surface.h"
 

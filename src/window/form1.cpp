@@ -25,7 +25,6 @@
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTimer>
-#include <QWindow>
 
 #include <utility>
 
