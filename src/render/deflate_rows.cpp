@@ -144,10 +144,9 @@ int MatchLength(const std::uint8_t* at, const std::uint8_t* from, int limit)
 {
     int length = 0;
     while (length + 8 <= limit) {
-        std::uint64_t a;
-        std::uint64_t b;
-        std::memcpy(&a, at + length, 8);
-        std::memcpy(&b, from + length, 8);
+        // Little-endian loads: the first differing byte is the lowest.
+        const std::uint64_t a = qFromLittleEndian<std::uint64_t>(at + length);
+        const std::uint64_t b = qFromLittleEndian<std::uint64_t>(from + length);
         if (const std::uint64_t differ = a ^ b)
             return length + std::countr_zero(differ) / 8;
         length += 8;

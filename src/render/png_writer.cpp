@@ -94,7 +94,7 @@ public:
         *next++ = 0;
         const QRgb* const end = line + image_.width();
         for (const QRgb* pixel = line; pixel != end; ++pixel, next += 3) {
-            const std::uint32_t rgb = qToLittleEndian(qFromBigEndian(*pixel) >> 8); // R, G, B, 0
+            const std::uint32_t rgb = qToLittleEndian(qbswap(*pixel) >> 8); // R, G, B, 0
             std::memcpy(next, &rgb, 4);
         }
         return { current(), false };
