@@ -1,5 +1,7 @@
 #include "count/count_options.h"
 
+#include "cli/command_line.h"
+
 #include <QCommandLineParser>
 
 namespace cellaro::count {
@@ -57,8 +59,8 @@ ParsedCountArguments ParseCountArguments(const QStringList& arguments)
         return CountHelp {};
     if (parser.isSet(kVersionOption))
         return CountVersion {};
-    if (parser.values(kOutputOption).size() > 1)
-        return Usage(QStringLiteral("-o is given more than once"));
+    if (const std::optional<QString> repeated = cli::RepeatedOption(parser, { kOutputOption }))
+        return Usage(*repeated);
 
     CountOptions options;
     if (!parser.positionalArguments().isEmpty())

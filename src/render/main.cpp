@@ -1,6 +1,8 @@
 // cellaro-render: the grid the window's Show draws, written to a file.
 
+#include "cli/command_line.h"
 #include "cli/command_streams.h"
+#include "cli/exit_status.h"
 #include "render/render_command.h"
 
 #include <QGuiApplication>
@@ -18,14 +20,6 @@ void KeepToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QStr
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
-QStringList ArgumentsOf(int argc, char* argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -39,8 +33,12 @@ int main(int argc, char* argv[])
         return exitCode;
     };
 
+    const std::optional<QStringList> decoded
+        = cellaro::cli::DecodedArguments(argc, argv, QStringLiteral("cellaro-render"), streams);
+    if (!decoded)
+        return finish(cellaro::cli::kExitUsage);
+    const QStringList& arguments = *decoded;
     // Help, version and usage errors need neither a platform nor fonts.
-    const QStringList arguments = ArgumentsOf(argc, argv);
     if (const auto answered = cellaro::AnswerWithoutDrawing(cellaro::ParseRenderArguments(arguments), streams))
         return finish(*answered);
 

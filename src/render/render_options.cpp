@@ -1,5 +1,6 @@
 #include "render/render_options.h"
 
+#include "cli/command_line.h"
 #include "render/list_input.h"
 #include "render/scheme_choice.h"
 
@@ -145,6 +146,10 @@ ParsedArguments ParseRenderArguments(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         return Usage(QStringLiteral("unexpected argument \"%1\"")
                          .arg(parser.positionalArguments().constFirst()));
+    if (const std::optional<QString> repeated = cli::RepeatedOption(
+            parser, { kListOption, kThresholdOption, kSchemeOption, kSchemesBeforeOption, kOutputOption,
+                      kFormatOption }))
+        return Usage(*repeated);
 
     RenderOptions options;
     if (parser.isSet(kListOption))

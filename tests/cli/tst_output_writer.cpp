@@ -325,6 +325,8 @@ private slots:
             << 0 << "" << "log" << QStringList { "before", "a,0", "b,0" } << 37;
         QTest::newRow("-o /dev/fd/5 not handed over") << "\"$P\" text.txt -o /dev/fd/5" << 1
             << "cellaro-count: cannot write \"/dev/fd/5\": Bad file descriptor" << "" << QStringList {} << 0;
+        QTest::newRow("a file name that is not UTF-8") << "\"$P\" \"$(printf 'x\\377.txt')\"" << 2
+            << "cellaro-count: argument 1 is not valid UTF-8" << "" << QStringList {} << 0;
         // A file size limit fails a write, and the temporary file goes.
         QTest::newRow("file size limit") << "ulimit -f 1; \"$P\" --pairs big.txt -o out.txt" << 1
             << "cellaro-count: cannot write \"out.txt\": File too large" << "" << QStringList {} << 0;

@@ -107,6 +107,11 @@ private slots:
                                         << cli::kExitUsage << "Roz" << false;
         QTest::newRow("missing -o") << QByteArray() << QStringList { "--scheme", "Kuq" } << cli::kExitUsage
                                     << "-o" << false;
+        QTest::newRow("-o twice") << QByteArray() << QStringList { "-o", "a.png", "--output", "out.png" }
+                                  << cli::kExitUsage << "-o is given more than once" << false;
+        QTest::newRow("--scheme twice") << QByteArray()
+                                        << QStringList { "--scheme", "Gri", "--scheme", "Kuq", "-o", "out.png" }
+                                        << cli::kExitUsage << "--scheme is given more than once" << false;
         QTest::newRow("unreadable list") << QByteArray() << QStringList { "--list", "none.txt", "-o", "out.png" }
                                          << cli::kExitBadInput << "none.txt" << false;
         QTest::newRow("list is a folder") << QByteArray() << QStringList { "--list", ".", "-o", "out.png" }

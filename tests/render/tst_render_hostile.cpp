@@ -206,6 +206,17 @@ void TestRenderHostile::hostileStreams_data()
     QTest::newRow("-o a character device (a copy of /dev/null): still a device")
         << "mknod null c 1 3 2>/dev/null || exit 77; \"$R\" -o null --format png" << cli::kExitDone << ""
         << "test -c null";
+    QTest::newRow("-o /dev/fd/5 5>> log: appended, log kept")
+        << "echo first >log; \"$R\" -o /dev/fd/5 --format png 5>>log" << cli::kExitDone << ""
+        << "head -n1 log | grep -qx first && head -c 10 log | tail -c 4 | grep -q PNG";
+    QTest::newRow("-o /dev/fd/5 not handed over: refused")
+        << "\"$R\" -o /dev/fd/5 --format png" << cli::kExitBadInput << "Bad file descriptor" << "true";
+    QTest::newRow("-o a name that is not UTF-8: refused, nothing written")
+        << "\"$R\" -o \"$(printf 'x\\377.png')\"" << cli::kExitUsage << "argument 2 is not valid UTF-8"
+        << "test -z \"$(ls)\"";
+    QTest::newRow("file size limit: reported, the old file kept, no temporary file")
+        << "echo old >out.png; ulimit -f 1; \"$R\" -o out.png" << cli::kExitBadInput << "File too large"
+        << "test \"$(cat out.png)\" = old && test \"$(ls -A)\" = out.png";
     QTest::newRow("-o /dev/stdout >> log: appended, log kept")
         << "echo first >log; \"$R\" -o /dev/stdout --format png >>log" << cli::kExitDone << ""
         << "head -n1 log | grep -qx first && head -c 10 log | tail -c 4 | grep -q PNG";
