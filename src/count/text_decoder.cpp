@@ -56,6 +56,49 @@ int PrecomposedUnit(std::string_view run)
 
 bool IsLeadByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
 
+// No letter takes more than a few marks; a character followed by more
+// joining characters than this is no letter of any alphabet after NFC.
+constexpr std::size_t kLongestJoin = 32;
+
+void AppendNfc(std::u32string_view characters, std::u32string& normal)
+{
+    const QString nfc = QString::fromUcs4(characters.data(), qsizetype(characters.size()))
+                            .normalized(QString::NormalizationForm_C);
+    for (const uint c : nfc.toUcs4())
+        normal.push_back(char32_t(c));
+}
+
+// NFC a segment at a time (a character that joins nothing before it and
+// those that join it), as no composition reaches across such a character.
+// NFC puts a segment's marks in order at a cost that grows with the square
+// of their number; a segment longer than kLongestJoin is kept as it is,
+// since NFC could make none of its characters a letter.
+void AppendNfcBySegments(std::u32string_view characters, std::u32string& normal)
+{
+    std::size_t start = 0;
+    for (std::size_t i = 1; i <= characters.size(); ++i) {
+        if (i < characters.size() && JoinsTheOneBefore(characters[i]))
+            continue;
+        const std::u32string_view segment = characters.substr(start, i - start);
+        if (segment.size() > kLongestJoin)
+            normal += segment;
+        else
+            AppendNfc(segment, normal);
+        start = i;
+    }
+}
+
+bool HasLongJoin(std::u32string_view characters)
+{
+    std::size_t joined = 0;
+    for (const char32_t c : characters) {
+        joined = JoinsTheOneBefore(c) ? joined + 1 : 0;
+        if (joined >= kLongestJoin)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TextDecoder::TextDecoder(WordTokenizer& tokenizer)
@@ -181,11 +224,12 @@ void TextDecoder::normalisePiece(std::string_view run)
             run.remove_prefix(sequence.length);
         }
     }
-    const QList<uint> normal =
-        QString::fromUcs4(characters.data(), qsizetype(characters.size()))
-            .normalized(QString::NormalizationForm_C)
-            .toUcs4();
-    for (qsizetype i = 0; i < normal.size(); ++i) {
+    std::u32string normal;
+    if (HasLongJoin(characters))
+        AppendNfcBySegments(characters, normal);
+    else
+        AppendNfc(characters, normal);
+    for (std::size_t i = 0; i < normal.size(); ++i) {
         const bool marked = i + 1 < normal.size() && IsMark(normal[i + 1]);
         tokenizer_.take(marked ? kUnitOther : UnitOf(normal[i]));
     }

@@ -107,6 +107,13 @@ private slots:
         row("c + cedilla + acute is no ç", "c\xCC\xA7\xCC\x81", "");
         row("ë + acute is no ë", "e\xCC\x88\xCC\x81" "a", "a");
         row("s + acute breaks sh", "s\xCC\x81h", "h");
+        // Past 32 joining characters in a row, segments are normalised one
+        // by one; letters around them count as always.
+        const QByteArray marks = QByteArray("\xCC\x88\xCC\xA3").repeated(20);
+        row("ë, then 40 marks, then NFD ç", "sh" "e\xCC\x88" + marks + "c\xCC\xA7" "aj", "sh | ç a j");
+        row("40 marks, then ë + acute", "a" + marks + "e\xCC\x88\xCC\x81" "b", "b");
+        row("40 marks with an invalid byte among them", "dh" + marks + "\xFF" + marks + "e\xCC\x88",
+            "d | ë", 1);
         row("Kelvin sign is K after NFC", "\xE2\x84\xAAo", "k o");
         row("hyphen", "sh-t", "sh | t");
         row("digit", "a1b", "a | b");
