@@ -30,7 +30,7 @@ StandardDescriptors GuardStandardDescriptors()
     StandardDescriptors found;
     found.inputClosed = Guard(STDIN_FILENO, O_RDONLY);
     found.outputClosed = Guard(STDOUT_FILENO, O_WRONLY);
-    found.errorClosed = Guard(STDERR_FILENO, O_WRONLY);
+    Guard(STDERR_FILENO, O_WRONLY);
     return found;
 }
 

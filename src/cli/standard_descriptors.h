@@ -8,10 +8,10 @@ namespace cellaro::cli {
 struct StandardDescriptors {
     bool inputClosed = false;
     bool outputClosed = false;
-    bool errorClosed = false;
 };
 
-// Opens /dev/null on each of 0, 1 and 2 that is closed and says which were.
+// Opens /dev/null on each of 0, 1 and 2 that is closed and says whether 0
+// and 1 were (a closed standard error only loses the tool's messages).
 // Call it first in main(), before any Qt object exists.
 StandardDescriptors GuardStandardDescriptors();
 
