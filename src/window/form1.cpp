@@ -42,26 +42,6 @@ constexpr float kLabelHeight = 195;
 constexpr float kThresholdWidth = 495;
 constexpr float kThresholdHeight = 285;
 
-// A 16-bit result of the start-up layout arithmetic. An overflow is a
-// run-time error that ends the program; with the stored constants the
-// largest value formed is 10050.
-Int16 Checked16(long long value)
-{
-    const auto checked = CheckedInt16(value);
-    if (!checked)
-        qFatal("Cellaro: run-time error: overflow (%lld)", value);
-    return *checked;
-}
-
-Int16 Sum16(long long a, long long b) { return Checked16(a + b); }
-Int16 Product16(long long a, long long b) { return Checked16(a * b); }
-
-// The start-up grid's span in twips, CellSize * 6 * 15, in that order.
-Int16 GridSpan16(Int16 cellPixels)
-{
-    return Product16(Product16(cellPixels, kStartUpGridSide), kTwipsPerPixel);
-}
-
 // The shift state of a key or mouse event: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState(Qt::KeyboardModifiers modifiers)
 {
@@ -237,7 +217,9 @@ void Form1::InitWindow()
     ControlTwips command(*command1_), list(*text1_), selector(*combo1_), label(*label1_),
         threshold(*text2_);
     command.SetTop(kButtonRowTop);
-    command.SetLeft(Sum16(Sum16(GridSpan16(grid.CellWidth), kGridToControls), Product16(2, grid.MarginX)));
+    // The layout's 16-bit arithmetic cannot overflow with the start-up
+    // geometry, as the start-up constants assert at compile time.
+    command.SetLeft(float(ControlColumnLeft(grid.CellWidth, grid.MarginX)));
     list.SetLeft(command.Left());
     list.SetTop(command.Top() + command.Height());
     selector.SetTop(command.Top());
@@ -247,9 +229,9 @@ void Form1::InitWindow()
     threshold.SetTop(command.Top());
     threshold.SetLeft(label.Left() + label.Width());
 
-    SetOuterHeight(Sum16(GridSpan16(grid.CellHeight), kWindowHeightBeyondGrid));
+    SetOuterHeight(float(StartUpGridSpan(grid.CellHeight) + kWindowHeightBeyondGrid));
     const float listWidth = list.Width();
-    SetOuterWidth(float(Sum16(GridSpan16(grid.CellWidth), kWindowWidthBeyondGrid)) + listWidth
+    SetOuterWidth(float(StartUpGridSpan(grid.CellWidth) + kWindowWidthBeyondGrid) + listWidth
                   + float(grid.MarginX));
     list.SetHeight(Height() - list.Top() - kListBoxBottomGap);
 
