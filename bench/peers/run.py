@@ -14,6 +14,7 @@ import argparse
 import os
 import shutil
 import statistics
+import subprocess
 import sys
 import tempfile
 
@@ -36,9 +37,10 @@ def cpu_ms(argv, env):
 
 
 def find_python_with_matplotlib():
+    """This Python, or Debian's where the package python3-matplotlib is."""
     for python in (sys.executable, "/usr/bin/python3"):
-        if python and os.path.exists(python) and os.spawnv(
-                os.P_WAIT, python, [python, "-c", "import matplotlib"]) == 0:
+        if python and os.path.exists(python) and subprocess.run(
+                [python, "-c", "import matplotlib"], stderr=subprocess.DEVNULL).returncode == 0:
             return python
     return None
 
