@@ -42,11 +42,6 @@ std::optional<QString> ReadDescriptor(int descriptor, const QString& path, const
 
 } // namespace
 
-QString InputName(const QString& path)
-{
-    return path == kStandardStream ? QStringLiteral("standard input") : u'"' + path + u'"';
-}
-
 std::optional<QString> ReadInChunks(const QString& path, const StandardInput& standardInput,
                                     const ReadLimits& limits, const ChunkConsumer& consumer)
 {

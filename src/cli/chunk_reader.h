@@ -2,8 +2,9 @@
 // Reads a file or standard input in chunks handed to a consumer, so a tool's
 // memory stays the same whatever the input's size.
 
+#include "cli/stream_names.h"
+
 #include <QString>
-#include <QStringView>
 
 #include <cstddef>
 #include <cstdint>
@@ -12,9 +13,6 @@
 #include <string_view>
 
 namespace cellaro::cli {
-
-// The path naming standard input or standard output on a command line.
-inline constexpr QStringView kStandardStream = u"-";
 
 struct StandardInput {
     int descriptor = 0;
@@ -30,9 +28,6 @@ enum class ChunkVerdict { Continue, Decided };
 
 // Gets each chunk in order; Decided stops the reading there.
 using ChunkConsumer = std::function<ChunkVerdict(std::string_view chunk)>;
-
-// How messages name an input: "\"x.txt\"" or "standard input".
-QString InputName(const QString& path);
 
 // Reads `path` ("-": standard input, left open) to its end, or until the
 // consumer has decided. Returns the error line, without the program name:

@@ -37,11 +37,6 @@ mode_t ReplacementMode(const struct stat* existing)
 
 } // namespace
 
-QString OutputName(const QString& path)
-{
-    return path == kStandardStream ? QStringLiteral("standard output") : u'"' + path + u'"';
-}
-
 OutputWriter::OutputWriter(const QString& path, const StandardOutput& standardOutput)
     : name_(OutputName(path))
 {

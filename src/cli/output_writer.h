@@ -11,6 +11,8 @@
 // renaming over it would put a plain file in its place or drop what the
 // shell set up for it (">>" appends through /dev/stdout).
 
+#include "cli/stream_names.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -60,8 +62,5 @@ private:
     QByteArray buffer_;
     QString error_;
 };
-
-// How messages name an output: "\"out.txt\"" or "standard output".
-QString OutputName(const QString& path);
 
 } // namespace cellaro::cli

@@ -21,7 +21,7 @@ QString ListName(const RenderOptions& options)
 {
     if (!options.listPath)
         return QStringLiteral("the default list");
-    return *options.listPath == cli::kStandardStream ? QStringLiteral("standard input") : *options.listPath;
+    return cli::InputName(*options.listPath);
 }
 
 // Reads the list into the session's table; says why when it cannot.

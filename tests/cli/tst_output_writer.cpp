@@ -237,6 +237,9 @@ private slots:
         QTest::newRow("a folder") << "real" << "" << "cannot write \"real\": Is a directory";
         QTest::newRow("missing folder") << "missing/out.txt" << ""
                                         << "cannot write \"missing/out.txt\": No such file or directory";
+        QTest::newRow("a line feed in the name stays on one line")
+            << "missing\nfolder/out.txt" << ""
+            << "cannot write \"missing\\x0afolder/out.txt\": No such file or directory";
         QTest::newRow("link loop") << "a" << "loop"
                                    << "cannot write \"a\": Too many levels of symbolic links";
         QTest::newRow("closed standard output") << "-" << "closed"

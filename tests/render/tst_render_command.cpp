@@ -114,6 +114,9 @@ private slots:
                                         << cli::kExitUsage << "--scheme is given more than once" << false;
         QTest::newRow("unreadable list") << QByteArray() << QStringList { "--list", "none.txt", "-o", "out.png" }
                                          << cli::kExitBadInput << "none.txt" << false;
+        QTest::newRow("unreadable list, a line feed in its name")
+            << QByteArray() << QStringList { "--list", "no\nne.txt", "-o", "out.png" } << cli::kExitBadInput
+            << "cannot read \"no\\x0ane.txt\"" << false;
         QTest::newRow("list is a folder") << QByteArray() << QStringList { "--list", ".", "-o", "out.png" }
                                           << cli::kExitBadInput << "cannot read" << false;
         QTest::newRow("count overflows in line 2")

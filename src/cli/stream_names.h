@@ -1,0 +1,19 @@
+#pragma once
+// How a tool's messages name its inputs and outputs, always on one line.
+
+#include <QString>
+#include <QStringView>
+
+namespace cellaro::cli {
+
+// The path naming standard input or standard output on a command line.
+inline constexpr QStringView kStandardStream = u"-";
+
+// "\"x.txt\"" or "standard input". Control characters in the path (a line
+// feed, say) are written as \xNN, so the message stays one line.
+QString InputName(const QString& path);
+
+// "\"out.txt\"" or "standard output", written as InputName writes paths.
+QString OutputName(const QString& path);
+
+} // namespace cellaro::cli
