@@ -13,7 +13,7 @@ std::optional<ShowError> ShowList(EntryTable& table, const ShowInputs& inputs, F
 
 void ShowTable(const EntryTable& table, FormSurface& surface, const GridPainter& paintGrid)
 {
-    if (table.EntryCount > 0) {
+    if (ShowDraws(table)) {
         surface.Cls();
         paintGrid(surface);
     }

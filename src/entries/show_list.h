@@ -27,8 +27,12 @@ using GridPainter = std::function<void(FormSurface& surface)>;
 std::optional<ShowError> ShowList(EntryTable& table, const ShowInputs& inputs, FormSurface& surface,
                                   const GridPainter& paintGrid);
 
-// What Show does once the table is read: when it accepted at least one
-// entry, the surface is cleared and the grid painted; otherwise neither.
+// Whether Show, having read the table, clears the surface and paints: only
+// when it accepted at least one entry.
+inline bool ShowDraws(const EntryTable& table) { return table.EntryCount > 0; }
+
+// What Show does once the table is read: when ShowDraws, the surface is
+// cleared and the grid painted; otherwise neither.
 void ShowTable(const EntryTable& table, FormSurface& surface, const GridPainter& paintGrid);
 
 } // namespace cellaro

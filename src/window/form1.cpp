@@ -113,6 +113,10 @@ void Form1::CreateControls()
 void Form1::WireEvents()
 {
     connect(command1_, &QPushButton::clicked, this, &Form1::ShowListAction);
+    constexpr int kPressedLookMs = 100;
+    showPressedLook_.setSingleShot(true);
+    showPressedLook_.setInterval(kPressedLookMs);
+    connect(&showPressedLook_, &QTimer::timeout, command1_, [this] { command1_->setDown(false); });
     // Fires synchronously, also when the tool itself sets the index.
     connect(combo1_, &QComboBox::currentIndexChanged, this, &Form1::ShowListAction);
     text1_->installEventFilter(this);
@@ -155,10 +159,9 @@ bool Form1::HandleShowAccessKey(QEvent* event)
 {
     if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
         return false;
-    constexpr int kPressedLookMs = 100;
     command1_->click();
     command1_->setDown(true);
-    QTimer::singleShot(kPressedLookMs, command1_, [button = command1_] { button->setDown(false); });
+    showPressedLook_.start(); // a key held down restarts it, so the look stays
     return true;
 }
 
@@ -310,8 +313,7 @@ void Form1::ShowListAction()
     const QString thresholdText = text2_->text();
     const auto error = ShowList(state_, ShowInputs { listText, thresholdText }, SchemeIndex(),
                                 drawingArea_->surface());
-    // Show clears the surface and draws only when it accepted entries.
-    if (!error && state_.entries.EntryCount > 0)
+    if (!error && ShowDraws(state_.entries))
         drawingArea_->showAllDrawn();
     if (error)
         ShowMessage(DescribeShowError(*error));

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QMargins>
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -113,6 +114,9 @@ private:
     float outerHeightTwips_ = 0;
     QSize clientSizeSet_;
     QMargins frameApplied_;
+
+    // How long Show keeps its pressed look after Alt+S has clicked it.
+    QTimer showPressedLook_;
 
     DrawingArea* drawingArea_ = nullptr;
     ListBox* text1_ = nullptr;
