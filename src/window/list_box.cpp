@@ -138,6 +138,25 @@ bool ListBox::DeleteBeyondJoin(const QKeyEvent& key)
     return true;
 }
 
+// Word deletions at a join start beyond it, where the word is: the text edit
+// would take the join itself for the character to delete.
+void ListBox::StepOverJoinForWordDeletion(const QKeyEvent& key)
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        return;
+    if (key.matches(QKeySequence::DeleteStartOfWord) && AtJoinBefore(cursor)) {
+        while (AtJoinBefore(cursor))
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+    } else if (key.matches(QKeySequence::DeleteEndOfWord) && AtJoinAfter(cursor)) {
+        while (AtJoinAfter(cursor))
+            cursor.movePosition(QTextCursor::NextCharacter);
+    } else {
+        return;
+    }
+    setTextCursor(cursor);
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event)
 {
     if (isReadOnly())
@@ -153,6 +172,7 @@ void ListBox::keyPressEvent(QKeyEvent* event)
     }
     if (DeleteBeyondJoin(*event))
         return event->accept();
+    StepOverJoinForWordDeletion(*event);
     QPlainTextEdit::keyPressEvent(event);
 }
 

@@ -3,8 +3,8 @@
 // text goes into text blocks of at most kPieceLength characters (see
 // window/line_pieces.h for why): short lines share a block, a longer line
 // is held in pieces, one block each. Enter starts a line, Backspace and
-// Delete at a join delete the character beyond it, and a copy leaves the
-// joins out, so the pieces show only on the screen.
+// Delete (and the word deletions) at a join act beyond it, and a copy leaves
+// the joins out, so the pieces show only on the screen.
 
 #include <QPlainTextEdit>
 #include <QString>
@@ -28,6 +28,7 @@ protected:
 
 private:
     bool DeleteBeyondJoin(const QKeyEvent& key);
+    void StepOverJoinForWordDeletion(const QKeyEvent& key);
 };
 
 } // namespace cellaro

@@ -279,6 +279,11 @@ void TestForm1Hostile::editsAtPieceJoins_data()
     QTest::newRow("Enter undone") << 1 << 10 << QKeySequence(QKeyCombination(Qt::Key_Return), undo[0]) << a + b << 1034;
     QTest::newRow("Backspace in a piece") << 1 << 10 << QKeySequence(Qt::Key_Backspace)
                                           << a + b.left(599) << 1033;
+    // One word of a's, one of b's.
+    QTest::newRow("word deleted backwards at the join") << 1 << 0 << QKeySequence(QKeySequence::DeleteStartOfWord)
+                                                        << b << 0;
+    QTest::newRow("word deleted forwards at the join") << 0 << 1024 << QKeySequence(QKeySequence::DeleteEndOfWord)
+                                                       << a << 1024;
     // The clipboard still holds the pasted line.
     const QKeySequence paste(QKeySequence::Paste);
     QTest::newRow("pasted again at the end") << 1 << 600 << paste << a + b + a + b << 3248;
