@@ -101,14 +101,19 @@ void ListBox::insertFromMimeData(const QMimeData* source)
     ensureCursorVisible();
 }
 
+// Only the selection's own text is built: on X11 every selection made is
+// offered as the primary selection, whatever the size of the list.
 QMimeData* ListBox::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
-    const QString widgetText = WidgetText();
+    QString selected = cursor.selectedText(); // blocks separated as in the raw text
+    const int start = cursor.selectionStart();
+    for (QTextBlock block = document()->findBlock(start).next();
+         block.isValid() && block.position() <= cursor.selectionEnd(); block = block.next())
+        if (ContinuesLine(block))
+            selected[block.position() - 1 - start] = kPieceJoin;
     auto* data = new QMimeData;
-    data->setText(CopiedText(QStringView(widgetText)
-                                 .sliced(cursor.selectionStart(),
-                                         cursor.selectionEnd() - cursor.selectionStart())));
+    data->setText(CopiedText(selected));
     return data;
 }
 

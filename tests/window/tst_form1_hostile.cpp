@@ -255,7 +255,8 @@ void TestForm1Hostile::answersAfterBigPaste()
 // A pasted line of 1024 a's and 600 b's shows as two pieces, one row each.
 // Keys at and around the join act on the line as the tool reads it, undo
 // keeps the pieces, a second paste into the line leaves no block longer
-// than a piece, and a copy gives the line back whole.
+// than a piece, and a copy, of the whole or of a part over the join, gives
+// the text back without the join.
 void TestForm1Hostile::editsAtPieceJoins_data()
 {
     QTest::addColumn<int>("block"); // where the text cursor is put
@@ -308,6 +309,13 @@ void TestForm1Hostile::editsAtPieceJoins()
     ListBox* listBox = window.form->Text1();
     QCOMPARE(listBox->document()->blockCount(), 2);
     QCOMPARE(window.form->ListText(), pasted);
+    QTextCursor across(listBox->document());
+    across.setPosition(1000);
+    across.setPosition(1035, QTextCursor::KeepAnchor); // over the join
+    listBox->setTextCursor(across);
+    listBox->copy();
+    QCOMPARE(QApplication::clipboard()->text(), QString(24, u'a') + QString(10, u'b'));
+    QApplication::clipboard()->setText(pasted); // for the rows that paste again
 
     QTextCursor cursor(listBox->document()->findBlockByNumber(block));
     cursor.setPosition(cursor.position() + offset);
