@@ -4,12 +4,12 @@
 // same bytes. Used to time cellaro-count and for the README's picture.
 
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
 namespace cellaro::bench {
 
-// At least `bytes` bytes of UTF-8 text, whole lines, from `seed`.
-std::string AlbanianText(std::size_t bytes, std::uint32_t seed = 1296);
+// At least `bytes` bytes of UTF-8 text, whole lines; the same bytes on every
+// call.
+std::string AlbanianText(std::size_t bytes);
 
 } // namespace cellaro::bench
