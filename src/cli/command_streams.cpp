@@ -1,5 +1,6 @@
 #include "cli/command_streams.h"
 
+#include "cli/exit_status.h"
 #include "cli/standard_descriptors.h"
 
 #include <cerrno>
@@ -16,6 +17,15 @@ CommandStreams StandardStreams()
     // killing the tool.
     std::signal(SIGXFSZ, SIG_IGN);
     return CommandStreams { { STDIN_FILENO, found.inputClosed }, { STDOUT_FILENO, found.outputClosed }, {} };
+}
+
+int WriteOutput(const QString& path, std::string_view bytes, CommandStreams& streams, const QString& program)
+{
+    OutputWriter writer(path, streams.output);
+    if (writer.write(bytes) && writer.finish())
+        return kExitDone;
+    streams.complain(program, writer.error());
+    return kExitBadInput;
 }
 
 void WriteErrorLines(const CommandStreams& streams)

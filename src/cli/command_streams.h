@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <string_view>
+
 namespace cellaro::cli {
 
 struct CommandStreams {
@@ -25,6 +27,11 @@ struct CommandStreams {
 // The command's streams as main() finds them once the descriptors are
 // guarded; a file size limit fails writes instead of ending the process.
 CommandStreams StandardStreams();
+
+// Writes `bytes` whole to `path` ("-": standard output) through an
+// OutputWriter. On failure the writer's line goes to the errors for
+// `program`, and the status says bad output.
+int WriteOutput(const QString& path, std::string_view bytes, CommandStreams& streams, const QString& program);
 
 // Writes the lines for standard error to descriptor 2, which the guard keeps
 // open; nothing is left to report a failure to.

@@ -21,11 +21,7 @@ void Complain(cli::CommandStreams& streams, const QString& message) { streams.co
 
 int Write(const QString& path, std::string_view bytes, cli::CommandStreams& streams)
 {
-    cli::OutputWriter writer(path, streams.output);
-    if (writer.write(bytes) && writer.finish())
-        return cli::kExitDone;
-    Complain(streams, writer.error());
-    return cli::kExitBadInput;
+    return cli::WriteOutput(path, bytes, streams, kProgram);
 }
 
 struct Tally {

@@ -42,11 +42,7 @@ bool ReadListOf(const RenderOptions& options, Session& session, cli::CommandStre
 
 int Write(const QString& path, const QByteArray& bytes, cli::CommandStreams& streams)
 {
-    cli::OutputWriter writer(path, streams.output);
-    if (writer.write(std::string_view(bytes.constData(), std::size_t(bytes.size()))) && writer.finish())
-        return cli::kExitDone;
-    Complain(streams, writer.error());
-    return cli::kExitBadInput;
+    return cli::WriteOutput(path, std::string_view(bytes.constData(), std::size_t(bytes.size())), streams, kProgram);
 }
 
 QString EmptyPictureNote(const ShowOutcome& show)
