@@ -55,7 +55,7 @@ std::vector<FilledBox> PrecomputedBoxes(FormState form, Int16 scheme)
         const Colour fill = CellFillColor(form.palette, levels, table.MaxValue, scheme,
                                           table.EntryValues[std::size_t(o)])
                                 .value_or(0);
-        boxes.push_back(FilledBox { PixelRect(box), ToQColor(fill) });
+        boxes.push_back(FilledBox { PixelRect(box), QColor(RedOf(fill), GreenOf(fill), BlueOf(fill)) });
     }
     return boxes;
 }

@@ -5,7 +5,6 @@
 // the aggregates are shown.
 
 #include "summary_table.h"
-#include "surface/default_font.h"
 
 #include <QGuiApplication>
 
@@ -31,8 +30,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // fonts and text drawing need it
-    cellaro::UseDefaultFont();
+    QGuiApplication app(argc, argv); // the baselines paint with the toolkit
 
     std::vector<char*> args(argv, argv + argc);
     std::vector<std::string> defaults {

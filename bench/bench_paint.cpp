@@ -30,7 +30,7 @@ void PaintScheme(benchmark::State& state, Int16 scheme)
     ImageSurface surface = WindowSurface();
     for (auto _ : state)
         PaintGrid(form, scheme, surface);
-    benchmark::DoNotOptimize(surface.image().constBits());
+    benchmark::DoNotOptimize(surface.pixels().pixels.data());
 }
 
 void PaintScheme0(benchmark::State& state) { PaintScheme(state, 0); }
@@ -48,7 +48,7 @@ void RepaintAndBlit(benchmark::State& state)
     for (auto _ : state) {
         PaintGrid(form, 0, surface);
         QPainter blit(&window);
-        blit.drawImage(QPoint(0, 0), surface.image());
+        blit.drawImage(QPoint(0, 0), ImageOf(surface.pixels()));
     }
     benchmark::DoNotOptimize(window.constBits());
 }
@@ -61,7 +61,7 @@ void Blit(benchmark::State& state)
     QImage window(WindowClientSize(), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter blit(&window);
-        blit.drawImage(QPoint(0, 0), surface.image());
+        blit.drawImage(QPoint(0, 0), ImageOf(surface.pixels()));
     }
     benchmark::DoNotOptimize(window.constBits());
 }
@@ -75,7 +75,7 @@ void Show(benchmark::State& state)
     ImageSurface surface = WindowSurface();
     for (auto _ : state)
         ShowList(form, ShowInputs { text, u"0" }, 0, surface);
-    benchmark::DoNotOptimize(surface.image().constBits());
+    benchmark::DoNotOptimize(surface.pixels().pixels.data());
 }
 BENCHMARK(Show)->CELLARO_TABLE_SIZES;
 

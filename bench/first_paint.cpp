@@ -7,7 +7,7 @@
 // before they exit, for the memory the window needs at its largest.
 
 #include "generated_lists.h"
-#include "surface/default_font.h"
+#include "window/control_font.h"
 #include "window/form1.h"
 
 #include <QApplication>

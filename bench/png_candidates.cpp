@@ -11,6 +11,7 @@
 #include "libpng_encoder.h"
 #include "render/png_writer.h"
 #include "render/rendered_output.h"
+#include "window/pixel_image.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -29,15 +30,15 @@ constexpr int kSizes[] = { 36, 121, 1296, 10000 };
 
 struct Candidate {
     QString name;
-    std::function<QByteArray(const QImage&)> encode;
+    std::function<QByteArray(const PixelBuffer&)> encode;
 };
 
-QByteArray ToolkitPng(const QImage& image)
+QByteArray ToolkitPng(const PixelBuffer& image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    ImageOf(image).save(&buffer, "PNG");
     return bytes;
 }
 
@@ -55,17 +56,17 @@ std::vector<Candidate> Candidates()
                                            .arg(filterNames[int(filter)])
                                            .arg(level)
                                            .arg(rle ? QStringLiteral(", rle") : QString()),
-                                       [settings](const QImage& image) {
-                                           return bench::EncodePngWithLibpng(image, settings);
+                                       [settings](const PixelBuffer& image) {
+                                           return bench::EncodePngWithLibpng(ImageOf(image), settings);
                                        } });
             }
     // The renderer's own writer: matches to the pixel on the left and the
     // one above, fixed codes; up to 256 colours as a palette (the flat
     // pictures at 1296 and 10000 entries).
     candidates.push_back({ QStringLiteral("own writer, RGB"),
-                           [](const QImage& image) { return EncodePng(image, PaletteUse::Never); } });
+                           [](const PixelBuffer& image) { return EncodePng(image, PaletteUse::Never); } });
     candidates.push_back({ QStringLiteral("own writer, palette when few colours"),
-                           [](const QImage& image) { return EncodePng(image); } });
+                           [](const PixelBuffer& image) { return EncodePng(image); } });
     return candidates;
 }
 
@@ -107,8 +108,8 @@ int main(int argc, char* argv[])
         Session session;
         if (ReadSession(SessionInputs { bench::GeneratedList(kSizes[s]), QStringLiteral("0"), 0, {} }, session))
             qFatal("the benchmark list was rejected");
-        const QImage image = RenderImage(session).image;
-        const QImage reference = image.convertToFormat(QImage::Format_RGB32);
+        const PixelBuffer image = RenderImage(session).image;
+        const QImage reference = ImageOf(image);
         // Interleaved: each repetition runs every candidate once, so a busy
         // spell on the machine spreads over all of them.
         for (int r = 0; r < repetitions; ++r)

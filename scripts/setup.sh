@@ -8,6 +8,8 @@ CELLARO_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CELLARO_PACKAGES=(
   cmake g++ make
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+  # The picture's text: glyphs, layout, bidirectional order, the machine's fonts.
+  pkg-config libfreetype-dev libharfbuzz-dev libfribidi-dev libfontconfig-dev
   libbenchmark-dev
   libpng-dev libdeflate-dev
   fonts-dejavu-core fonts-liberation2

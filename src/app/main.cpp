@@ -2,7 +2,7 @@
 // grid. Closing the window ends the program.
 
 #include "app/display_check.h"
-#include "surface/default_font.h"
+#include "window/control_font.h"
 #include "surface/product.h"
 #include "window/form1.h"
 #include "window/identity.h"

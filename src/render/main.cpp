@@ -5,8 +5,6 @@
 #include "cli/exit_status.h"
 #include "render/render_command.h"
 
-#include <QGuiApplication>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,7 +22,7 @@ void KeepToolkitErrorsOnly(QtMsgType type, const QMessageLogContext&, const QStr
 
 int main(int argc, char* argv[])
 {
-    // First, before the toolkit opens descriptors of its own: a closed
+    // First, before anything opens descriptors of its own: a closed
     // standard stream would hand its number to one of them.
     cellaro::cli::CommandStreams streams = cellaro::cli::StandardStreams();
     qInstallMessageHandler(KeepToolkitErrorsOnly);
@@ -38,26 +36,10 @@ int main(int argc, char* argv[])
     if (!decoded)
         return finish(cellaro::cli::kExitUsage);
     const QStringList& arguments = *decoded;
-    // Help, version and usage errors need neither a platform nor fonts.
-    if (const auto answered = cellaro::AnswerWithoutDrawing(cellaro::ParseRenderArguments(arguments), streams))
-        return finish(*answered);
-
-    // Drawing needs no display: the offscreen platform serves fonts and
-    // painting alike, whatever platform the environment names for windows.
-    // The application object gets no arguments, so it takes none of the
-    // tool's (-platform, -reverse and the like are the tool's to refuse).
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int toolkitArgc = 1;
-    QGuiApplication application(toolkitArgc, argv);
-    // No font has been used yet. CELLARO_MACHINE_FONTS=1 keeps the machine's
-    // font configuration in use for every picture (the tests compare the two).
-    const cellaro::FontStart fonts = qEnvironmentVariableIntValue("CELLARO_MACHINE_FONTS") == 1
-        ? cellaro::FontStart::MachineFonts : cellaro::FontStart::BuiltInWhenItCovers;
-    const int exitCode = finish(cellaro::RunRenderCommand(arguments, streams, fonts));
+    const int exitCode = finish(cellaro::RunRenderCommand(arguments, streams));
 #ifndef CELLARO_FULL_TEARDOWN
-    // Everything is written and flushed. Tearing the application down would
-    // load the font configuration only to release it when no text was drawn,
-    // and free memory the process is about to give back anyway.
+    // Everything is written and flushed; freeing memory the process is about
+    // to give back would only cost time.
     std::_Exit(exitCode);
 #endif
     return exitCode;

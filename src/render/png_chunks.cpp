@@ -39,8 +39,8 @@ QByteArray PngFile(const PngHeader& header, const QByteArray& zlibStream)
 
     if (!header.palette.isEmpty()) {
         QByteArray colours;
-        for (const QRgb colour : header.palette)
-            colours.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour)));
+        for (const Pixel colour : header.palette)
+            colours.append(char(colour >> 16)).append(char(colour >> 8)).append(char(colour));
         AppendChunk(out, "PLTE", colours);
     }
     if (header.dotsPerMeterX > 0 && header.dotsPerMeterY > 0) {

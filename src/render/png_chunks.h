@@ -2,16 +2,17 @@
 // The PNG file around an already compressed image: signature, header,
 // palette, resolution, the image data, the end, each chunk with its CRC.
 
+#include "surface/pixel_buffer.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QRgb>
 
 namespace cellaro {
 
 struct PngHeader {
     int width = 0;
     int height = 0;
-    QList<QRgb> palette;    // indexed colour when not empty, else 8-bit RGB
+    QList<Pixel> palette;   // indexed colour when not empty, else 8-bit RGB
     int dotsPerMeterX = 0;  // the resolution is written when both are above 0
     int dotsPerMeterY = 0;
 };

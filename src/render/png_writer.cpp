@@ -17,37 +17,40 @@ namespace cellaro {
 namespace {
 
 struct IndexedPixels {
-    QList<QRgb> palette;
+    QList<Pixel> palette;
     std::vector<std::uint8_t> indexes; // row after row: the filter byte 0, then one a pixel
 };
 
-std::size_t IndexedRowBytes(const QImage& image) { return 1 + std::size_t(image.width()); }
+// 96 dots per inch.
+constexpr int kDotsPerMeter = 3780;
+
+std::size_t IndexedRowBytes(const PixelBuffer& image) { return 1 + std::size_t(image.width); }
 
 // The picture as palette indexes when it has at most 256 colours. A grid
 // without texts has one colour a cell and a few more; texts bring
 // thousands of blended shades, and the scan stops at the 257th colour.
-std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
+std::optional<IndexedPixels> IndexedPixelsOf(const PixelBuffer& image)
 {
     constexpr std::size_t kSlots = 1024; // open addressing, at most a quarter full
-    std::array<QRgb, kSlots> colours {}; // 0: free; an RGB32 pixel's top byte is 0xFF
+    std::array<Pixel, kSlots> colours {}; // 0: free; a pixel's top byte is 0xFF
     std::array<std::uint8_t, kSlots> indexOf {};
     IndexedPixels indexed;
     const std::size_t rowBytes = IndexedRowBytes(image);
-    indexed.indexes.resize(rowBytes * std::size_t(image.height()));
-    const int width = image.width();
+    indexed.indexes.resize(rowBytes * std::size_t(image.height));
+    const int width = image.width;
     std::uint8_t* next = indexed.indexes.data();
-    QRgb last = 0;
+    Pixel last = 0;
     std::uint8_t lastIndex = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        if (y > 0 && std::memcmp(line, image.constScanLine(y - 1), sizeof(QRgb) * std::size_t(width)) == 0) {
+    for (int y = 0; y < image.height; ++y) {
+        const Pixel* line = image.row(y);
+        if (y > 0 && std::memcmp(line, image.row(y - 1), sizeof(Pixel) * std::size_t(width)) == 0) {
             std::memcpy(next, next - rowBytes, rowBytes); // most rows repeat the one above
             next += rowBytes;
             continue;
         }
         *next++ = 0;
         for (int x = 0; x < width; ++x, ++next) {
-            const QRgb pixel = line[x] | 0xFF000000u;
+            const Pixel pixel = line[x] | 0xFF000000u;
             if (pixel != last) { // runs of one colour are the rule
                 std::size_t slot = (pixel * 2654435761u) % kSlots;
                 while (colours[slot] != 0 && colours[slot] != pixel)
@@ -68,15 +71,15 @@ std::optional<IndexedPixels> IndexedPixelsOf(const QImage& image)
     return indexed;
 }
 
-// The rows of an RGB32 image as 8-bit RGB, each after its filter byte 0,
+// The rows of the picture as 8-bit RGB, each after its filter byte 0,
 // converted as they are asked for. A row the same as the one above is not
 // converted again; a new row goes into the buffer the row above is not in.
 // A pixel is stored as four bytes whose last the next pixel overwrites.
 class RgbRows {
 public:
-    explicit RgbRows(const QImage& image)
+    explicit RgbRows(const PixelBuffer& image)
         : image_(image)
-        , rowBytes_(1 + 3 * std::size_t(image.width()))
+        , rowBytes_(1 + 3 * std::size_t(image.width))
         , buffers_(2 * (rowBytes_ + 1))
     {
     }
@@ -85,15 +88,15 @@ public:
 
     Row row(int y)
     {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-        const std::size_t lineBytes = sizeof(QRgb) * std::size_t(image_.width());
-        if (y > 0 && std::memcmp(line, image_.constScanLine(y - 1), lineBytes) == 0)
+        const Pixel* line = image_.row(y);
+        const std::size_t lineBytes = sizeof(Pixel) * std::size_t(image_.width);
+        if (y > 0 && std::memcmp(line, image_.row(y - 1), lineBytes) == 0)
             return { current(), true };
         current_ = 1 - current_;
         std::uint8_t* next = current();
         *next++ = 0;
-        const QRgb* const end = line + image_.width();
-        for (const QRgb* pixel = line; pixel != end; ++pixel, next += 3) {
+        const Pixel* const end = line + image_.width;
+        for (const Pixel* pixel = line; pixel != end; ++pixel, next += 3) {
             const std::uint32_t rgb = qToLittleEndian(qbswap(*pixel) >> 8); // R, G, B, 0
             std::memcpy(next, &rgb, 4);
         }
@@ -103,36 +106,34 @@ public:
 private:
     std::uint8_t* current() { return buffers_.data() + std::size_t(current_) * (rowBytes_ + 1); }
 
-    const QImage& image_;
+    const PixelBuffer& image_;
     std::size_t rowBytes_;
     std::vector<std::uint8_t> buffers_;
     int current_ = 0;
 };
 
-QByteArray OwnPng(const QImage& image, const IndexedPixels* indexed)
+QByteArray OwnPng(const PixelBuffer& image, const IndexedPixels* indexed)
 {
-    PngHeader header { image.width(), image.height(), {}, image.dotsPerMeterX(), image.dotsPerMeterY() };
+    PngHeader header { image.width, image.height, {}, kDotsPerMeter, kDotsPerMeter };
     if (indexed) {
         header.palette = indexed->palette;
         const std::size_t rowBytes = IndexedRowBytes(image);
-        return PngFile(header, DeflateRows(image.height(), int(rowBytes), 1, [&](int y) {
+        return PngFile(header, DeflateRows(image.height, int(rowBytes), 1, [&](int y) {
             const std::uint8_t* bytes = indexed->indexes.data() + std::size_t(y) * rowBytes;
             return Row { bytes, y > 0 && std::memcmp(bytes, bytes - rowBytes, rowBytes) == 0 };
         }));
     }
     RgbRows rows(image);
-    return PngFile(header, DeflateRows(image.height(), rows.rowBytes(), 3, [&](int y) { return rows.row(y); }));
+    return PngFile(header, DeflateRows(image.height, rows.rowBytes(), 3, [&](int y) { return rows.row(y); }));
 }
 
 } // namespace
 
-QByteArray EncodePng(const QImage& image, PaletteUse palette)
+QByteArray EncodePng(const PixelBuffer& image, PaletteUse palette)
 {
-    const QImage rgb = image.format() == QImage::Format_RGB32 ? image
-                                                             : image.convertToFormat(QImage::Format_RGB32);
     const std::optional<IndexedPixels> indexed =
-        palette == PaletteUse::WhenFewColours ? IndexedPixelsOf(rgb) : std::nullopt;
-    return OwnPng(rgb, indexed ? &*indexed : nullptr);
+        palette == PaletteUse::WhenFewColours ? IndexedPixelsOf(image) : std::nullopt;
+    return OwnPng(image, indexed ? &*indexed : nullptr);
 }
 
 } // namespace cellaro

@@ -6,16 +6,17 @@
 // grid without texts). bench/png_candidates.cpp measured it against the
 // toolkit's writer and libpng's filters and zlib levels.
 
+#include "surface/pixel_buffer.h"
+
 #include <QByteArray>
-#include <QImage>
 
 namespace cellaro {
 
 // At most 256 colours: one palette byte a pixel instead of three.
 enum class PaletteUse { WhenFewColours, Never };
 
-// The picture's pixels as an opaque 8-bit PNG, with its resolution when it
-// has one.
-QByteArray EncodePng(const QImage& image, PaletteUse palette = PaletteUse::WhenFewColours);
+// The picture's pixels as an opaque 8-bit PNG at 96 dots per inch, the
+// resolution of the screen pixels it stands for.
+QByteArray EncodePng(const PixelBuffer& image, PaletteUse palette = PaletteUse::WhenFewColours);
 
 } // namespace cellaro

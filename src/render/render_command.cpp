@@ -3,9 +3,7 @@
 #include "cli/exit_status.h"
 #include "entries/default_list.h"
 #include "render/list_input.h"
-#include "render/picture_texts.h"
 #include "render/rendered_output.h"
-#include "surface/default_font.h"
 #include "surface/product.h"
 
 namespace cellaro {
@@ -52,24 +50,13 @@ QString EmptyPictureNote(const ShowOutcome& show)
         : QStringLiteral("note: no count is above 0; the picture is the empty surface");
 }
 
-// Only PNG pictures: the SVG names its fonts rather than drawing them.
-void StartFonts(const RenderOptions& options, const Session& session, FontStart fonts)
-{
-    if (fonts != FontStart::BuiltInWhenItCovers || options.dump || options.format != PictureFormat::Png)
-        return;
-    const PictureTexts texts = ProbePictureTexts(session);
-    if (texts.any && texts.allInDefaultFont)
-        KnowOnlyTheDefaultFont();
-}
-
-int Render(const RenderOptions& options, cli::CommandStreams& streams, FontStart fonts)
+int Render(const RenderOptions& options, cli::CommandStreams& streams)
 {
     Session session;
     session.scheme = options.scheme;
     session.schemesBefore = options.schemesBefore;
     if (!ReadListOf(options, session, streams))
         return cli::kExitBadInput;
-    StartFonts(options, session, fonts);
 
     const RenderedOutput rendered = options.dump ? RenderDump(session) : RenderPicture(session, options.format);
     const QString output = options.dump ? cli::kStandardStream.toString() : options.outputPath;
@@ -97,15 +84,10 @@ std::optional<int> AnswerWithoutDrawing(const ParsedArguments& parsed, cli::Comm
 
 int RunRenderCommand(const QStringList& arguments, cli::CommandStreams& streams)
 {
-    return RunRenderCommand(arguments, streams, FontStart::MachineFonts);
-}
-
-int RunRenderCommand(const QStringList& arguments, cli::CommandStreams& streams, FontStart fonts)
-{
     const ParsedArguments parsed = ParseRenderArguments(arguments);
     if (const std::optional<int> answered = AnswerWithoutDrawing(parsed, streams))
         return *answered;
-    return Render(std::get<RenderRequest>(parsed).options, streams, fonts);
+    return Render(std::get<RenderRequest>(parsed).options, streams);
 }
 
 } // namespace cellaro

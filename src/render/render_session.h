@@ -11,14 +11,11 @@
 #include "surface/form_surface.h"
 
 #include <QList>
-#include <QSize>
 #include <QString>
 
 #include <optional>
 
 namespace cellaro {
-
-inline const QSize kPictureTwipsSize(kPictureTwips, kPictureTwips);
 
 struct Session {
     FormState form = StartUpFormState(); // with the list read into its table

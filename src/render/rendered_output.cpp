@@ -8,8 +8,6 @@
 #include "surface/twips.h"
 #include "surface/window_defaults.h"
 
-#include <QBuffer>
-
 namespace cellaro {
 
 namespace {
@@ -22,24 +20,22 @@ ShowOutcome Replay(Session& session, FormSurface& picture)
 
 RenderedOutput RenderSvg(Session& session)
 {
+    SvgSurface surface(kPictureTwips, kPictureTwips, kWindowBackground);
     RenderedOutput output;
-    QBuffer buffer(&output.bytes);
-    buffer.open(QIODevice::WriteOnly);
-    SvgSurface surface(&buffer, kPictureTwipsSize, WindowBackground(), WindowFont());
     output.show = Replay(session, surface);
-    surface.finish();
+    output.bytes = surface.Finish();
     return output;
 }
 
 } // namespace
 
-RenderedImage RenderImage(Session& session)
+RenderedImage RenderImage(Session& session, double scale)
 {
-    const QSize pixels(TwipsToPixels(kPictureTwips), TwipsToPixels(kPictureTwips));
-    ImageSurface surface(pixels, WindowBackground(), WindowFont());
+    const int pixels = TwipsToPixels(kPictureTwips);
+    ImageSurface surface(pixels, pixels, kWindowBackground, scale);
     RenderedImage rendered;
     rendered.show = Replay(session, surface);
-    rendered.image = surface.image();
+    rendered.image = surface.TakePixels();
     return rendered;
 }
 

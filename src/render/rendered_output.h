@@ -5,8 +5,9 @@
 #include "render/render_options.h"
 #include "render/render_session.h"
 
+#include "surface/pixel_buffer.h"
+
 #include <QByteArray>
-#include <QImage>
 
 namespace cellaro {
 
@@ -17,7 +18,7 @@ struct ShowOutcome {
 
 struct RenderedImage {
     ShowOutcome show;
-    QImage image;
+    PixelBuffer image;
 };
 
 struct RenderedOutput {
@@ -25,9 +26,9 @@ struct RenderedOutput {
     QByteArray bytes;
 };
 
-// The window's drawing area after the Shows, at one pixel per 15 twips, in
-// the window's background colour and font.
-RenderedImage RenderImage(Session& session);
+// The window's drawing area after the Shows, at `scale` pixels per 15 twips
+// across and down, on the window's background.
+RenderedImage RenderImage(Session& session, double scale = 1.0);
 
 RenderedOutput RenderPicture(Session& session, PictureFormat format);
 

@@ -1,14 +1,11 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/svg_surface.h"
 
+#include "surface/basic_services.h"
 #include "surface/default_font.h"
-#include "surface/image_surface.h"
 #include "surface/product.h"
 #include "surface/twips.h"
-#include "surface/visible_text.h"
-
-#include <QFontInfo>
-#include <QFontMetricsF>
-#include <QPen>
 
 #include <algorithm>
 #include <cmath>
@@ -17,65 +14,87 @@ namespace cellaro {
 
 namespace {
 
-// Twips are 1/1440 inch: at this resolution a font's point size turns into
-// the right height in twips, and the physical size matches 96 dpi pixels.
-constexpr int kTwipsPerInch = 1440;
+// The picture's size on paper: one pixel per 15 twips at 96 pixels to the inch.
+QString Millimetres(int twips) { return QString::number(twips / double(kTwipsPerPixel) / 96 * 25.4, 'f', 3); }
+
+QString Number(float value) { return ShortestText(value); }
+
+QString ColourName(Colour colour)
+{
+    return QStringLiteral("#%1%2%3")
+        .arg(RedOf(colour), 2, 16, QLatin1Char('0'))
+        .arg(GreenOf(colour), 2, 16, QLatin1Char('0'))
+        .arg(BlueOf(colour), 2, 16, QLatin1Char('0'));
+}
 
 bool IsXmlCharacter(char32_t c)
 {
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF)
-        || (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-// The font at the size it has on the window, in twips: the SVG's texts are
-// as large as the window's. A point size would be scaled by the SVG's 1440
-// dpi before the font is rounded to whole pixels, and come out smaller.
-// Without merging: the generator writes one <text> per font a text's glyphs
-// come from, and the SVG's viewer finds fallback glyphs by itself.
-QFont SvgFont(QFont font)
-{
-    font.setPixelSize(QFontInfo(font).pixelSize() * kTwipsPerPixel);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
+    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
+        || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
 } // namespace
 
-QString XmlSafeText(const QString& text)
+QString XmlText(QStringView text)
 {
     QString safe;
     safe.reserve(text.size());
-    for (char32_t c : text.toUcs4())
-        safe.append(QString::fromUcs4(IsXmlCharacter(c) ? &c : U"\uFFFD", 1));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            safe.append(c).append(text[++i]);
+            continue;
+        }
+        switch (c.unicode()) {
+        case u'&': safe.append(u"&amp;"); break;
+        case u'<': safe.append(u"&lt;"); break;
+        case u'>': safe.append(u"&gt;"); break;
+        case u'"': safe.append(u"&quot;"); break;
+        default: safe.append(c.isSurrogate() || !IsXmlCharacter(c.unicode()) ? QChar(0xFFFD) : c);
+        }
+    }
     return safe;
 }
 
-SvgSurface::SvgSurface(QIODevice* output, QSize twips, QColor background, QFont font)
-    : area_(QPointF(0, 0), QSizeF(twips))
+struct SvgSurface::Fonts {
+    FontSet set { kPictureTextPixels };
+    TextLayout layout { set };
+};
+
+SvgSurface::SvgSurface(int widthTwips, int heightTwips, Colour background)
+    : width_(widthTwips)
+    , height_(heightTwips)
     , background_(background)
-    , font_(std::move(font))
 {
-    generator_.setOutputDevice(output);
-    generator_.setResolution(kTwipsPerInch);
-    generator_.setSize(twips);
-    generator_.setViewBox(area_);
-    generator_.setTitle(QString::fromUtf8(kProductName));
-    generator_.setDescription(QStringLiteral("Colour grid"));
-    painter_.begin(&generator_);
-    fillBackground();
+    document_ = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1mm\" height=\"%2mm\""
+                               " viewBox=\"0 0 %3 %4\" font-family=\"%5\" font-size=\"%6\">\n"
+                               "<title>%7</title>\n<desc>Colour grid</desc>\n")
+                    .arg(Millimetres(width_), Millimetres(height_))
+                    .arg(width_)
+                    .arg(height_)
+                    .arg(DefaultFontFamily())
+                    .arg(kPictureTextPixels * kTwipsPerPixel)
+                    .arg(QString::fromUtf8(kProductName))
+                    .toUtf8();
+    FillBackground();
 }
 
-SvgSurface::~SvgSurface() { finish(); }
+SvgSurface::~SvgSurface() = default;
 
-void SvgSurface::finish()
+QByteArray SvgSurface::Finish()
 {
-    if (painter_.isActive())
-        painter_.end();
+    document_.append("</svg>\n");
+    return std::move(document_);
 }
 
-void SvgSurface::fillBackground()
+void SvgSurface::FillBackground()
 {
-    painter_.fillRect(area_, background_);
+    document_.append(QStringLiteral("<rect x=\"0\" y=\"0\" width=\"%1\" height=\"%2\" fill=\"%3\"/>\n")
+                         .arg(width_)
+                         .arg(height_)
+                         .arg(ColourName(background_))
+                         .toUtf8());
     blank_ = true;
 }
 
@@ -83,46 +102,41 @@ void SvgSurface::Cls()
 {
     // A later rect covers all before it; one background rect is enough.
     if (!blank_)
-        fillBackground();
+        FillBackground();
 }
 
 void SvgSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
 {
-    // The outline is one pixel wide, as on the window.
-    QPen pen(ToQColor(outline), kTwipsPerPixel, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-    painter_.setPen(pen);
-    if (FillStyle() == BoxFill::Solid)
-        painter_.setBrush(ToQColor(FormSurface::FillColor()));
-    else
-        painter_.setBrush(Qt::NoBrush);
-    painter_.drawRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
-                             QPointF(std::max(x1, x2), std::max(y1, y2))));
+    // The outline is one pixel wide, as on the window, centred on the box's edge.
+    const QString fill = FillStyle() == BoxFill::Solid ? ColourName(FormSurface::FillColor()) : QStringLiteral("none");
+    document_.append(QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\" stroke=\"%6\""
+                                    " stroke-width=\"%7\" stroke-linejoin=\"miter\"/>\n")
+                         .arg(Number(std::min(x1, x2)), Number(std::min(y1, y2)), Number(std::abs(x2 - x1)),
+                              Number(std::abs(y2 - y1)), fill, ColourName(outline))
+                         .arg(kTwipsPerPixel)
+                         .toUtf8());
     blank_ = false;
 }
 
 void SvgSurface::Print(const QString& text)
 {
-    painter_.setPen(ToQColor(ForeColor()));
-    // The current position is the text's top-left; drawText takes the baseline.
-    const qreal baseline = CurrentY() + ascent();
-    // Only what can show is written: a label may be megabytes long.
-    const qreal room = (area_.right() - CurrentX()) / kTwipsPerPixel;
-    const QStringView part = VisiblePart(text, font_, room);
-    painter_.drawText(QPointF(CurrentX(), baseline), XmlSafeText(part.size() == text.size() ? text : part.toString()));
+    // The current position is the text's top-left; SVG places a text by its
+    // baseline. Only what can show is written: a label may be megabytes long.
+    const float baseline = CurrentY() + float(fonts().set.Ascent() * kTwipsPerPixel);
+    const double room = (width_ - CurrentX()) / kTwipsPerPixel;
+    const qsizetype shown = fonts().layout.LayOut(text, room).length;
+    document_.append(QStringLiteral("<text x=\"%1\" y=\"%2\" fill=\"%3\" xml:space=\"preserve\">%4</text>\n")
+                         .arg(Number(CurrentX()), Number(baseline), ColourName(ForeColor()),
+                              XmlText(QStringView(text).first(shown)))
+                         .toUtf8());
     blank_ = false;
 }
 
-// The font is first looked at for the first text: reading the machine's
-// font configuration costs more than writing a large grid without texts.
-// The baseline is where the window's image puts it.
-qreal SvgSurface::ascent()
+SvgSurface::Fonts& SvgSurface::fonts()
 {
-    if (!ascent_) {
-        RegisterDefaultFont();
-        painter_.setFont(SvgFont(font_));
-        ascent_ = std::round(QFontMetricsF(font_).ascent()) * kTwipsPerPixel;
-    }
-    return *ascent_;
+    if (!fonts_)
+        fonts_ = std::make_unique<Fonts>();
+    return *fonts_;
 }
 
 } // namespace cellaro

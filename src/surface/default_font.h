@@ -1,38 +1,31 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Cellaro's own default font: Liberation Sans Regular at 8 pt, built into
-// the binaries. The stored control sizes were made for a small font (">="
-// in 12 x 13 pixels), and the picture's texts must be the same pixels on
-// every machine, whatever fonts and font settings it has.
+// Cellaro's own default font: Liberation Sans Regular, built into the
+// binaries, so the picture's texts are the same pixels on every machine
+// whatever fonts it has. The window's controls use it at 8 pt too.
 
-#include <QFont>
+#include <QByteArray>
+#include <QResource>
+#include <QString>
+
+#include <span>
 
 namespace cellaro {
 
-// Registers the built-in font with the font database, once per process.
-// The first use of any font reads the machine's font configuration, which
-// costs more than drawing a large grid, so a program does this only when it
-// is about to use a font; the image and SVG surfaces do it before their
-// first text.
-void RegisterDefaultFont();
+// The picture's texts: 8 pt at 96 dots per inch, to whole pixels as the
+// window's font is, on a picture of one pixel per 15 twips.
+inline constexpr double kPictureTextPixels = 11;
 
-// Starts the font system knowing the built-in font alone: an empty font
-// configuration, so the machine's (read from many files, the dearest part
-// of a small picture) is never read and no other font can stand in for a
-// missing glyph. Only for a process that has used no font yet, about to
-// draw texts the built-in font covers (DefaultFontCovers).
-void KnowOnlyTheDefaultFont();
+inline QString DefaultFontFamily() { return QStringLiteral("Liberation Sans"); }
 
-// Where the built-in font's file is among the resources, and its bytes.
-QString DefaultFontResource();
-QByteArray DefaultFontData();
-
-// The default font as the controls use it. A description only: drawing or
-// measuring with it needs RegisterDefaultFont() first.
-QFont DefaultFont();
-
-// Registers the built-in font and makes it the application's font. The
-// window program and the tests call it once, right after the application
-// object is made, before any window exists. Returns the font as set.
-QFont UseDefaultFont();
+// The bytes of the built-in font's file, which live as long as the program
+// (where the resource keeps them, unless it is compressed).
+inline std::span<const char> DefaultFontBytes()
+{
+    static const QByteArray bytes
+        = QResource(QStringLiteral(":/cellaro/fonts/LiberationSans-Regular.ttf")).uncompressedData();
+    return { bytes.constData(), std::size_t(bytes.size()) };
+}
 
 } // namespace cellaro

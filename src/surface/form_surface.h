@@ -20,7 +20,7 @@ enum class BoxFill : int { Solid = 0, Transparent = 1 };
 
 class FormSurface {
 public:
-    virtual ~FormSurface();
+    virtual ~FormSurface() = default;
 
     // Clears the whole surface to the background colour.
     virtual void Cls() {}

@@ -1,74 +1,54 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A surface that draws into a QImage at 15 twips per pixel. The window keeps
-// one as its backing image and only blits it in paintEvent; the renderer
-// writes it to a file. On a HiDPI screen the image carries the device pixel
-// ratio and twips map to logical pixels.
+// A surface that draws into a pixel buffer at 15 twips per pixel: the
+// picture of the window's drawing area and of the renderer alike. At a
+// scale above 1 (a HiDPI screen) a logical pixel is `scale` device pixels
+// across and down, and texts are drawn from their outlines at that size.
 
 #include "surface/form_surface.h"
-#include "surface/text_coverage.h"
-#include "surface/text_outlines.h"
+#include "surface/pixel_buffer.h"
+#include "surface/text_painter.h"
 
-#include <QColor>
-#include <QFont>
-#include <QHash>
-#include <QImage>
-#include <QPainter>
-#include <QPainterPath>
-
-#include <memory>
 #include <optional>
 
 namespace cellaro {
 
-QColor ToQColor(Colour colour);
-
 class ImageSurface : public FormSurface {
 public:
-    ImageSurface(QSize logicalSize, QColor background, QFont font = QFont(),
-                 qreal devicePixelRatio = 1.0);
-    ~ImageSurface() override;
+    // `width` and `height` are logical pixels.
+    ImageSurface(int width, int height, Colour background, double scale = 1.0);
 
     void Cls() override;
     void LineBox(float x1, float y1, float x2, float y2, Colour outline) override;
     void Print(const QString& text) override;
 
-    // The picture so far. Ends any drawing in progress first.
-    const QImage& image() const;
-    QSize logicalSize() const;
-    QColor background() const { return background_; }
+    // One buffer pixel per device pixel.
+    const PixelBuffer& pixels() const { return pixels_; }
+    double scale() const { return scale_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Colour background() const { return background_; }
+    // The picture, for a surface that draws no more.
+    PixelBuffer TakePixels() { return std::move(pixels_); }
 
-    // Grows or shrinks the image, keeping what is drawn where it is; new
-    // area is background.
-    void Resize(QSize logicalSize, qreal devicePixelRatio);
+    // Grows or shrinks the picture, keeping what is drawn where it is; new
+    // area is background. A new scale starts the picture afresh.
+    void Resize(int width, int height, double scale);
 
 private:
-    QPainter& painter();
-    void endPainting() const;
-    void fillPixels(int left, int top, int right, int bottom, Colour colour);
-    // One image pixel per logical pixel: boxes are written straight into
-    // the scanlines.
-    bool unscaled() const;
-    struct InkedText {
-        QImage coverage; // Alpha8; null for a text with no ink
-        QPoint offset;   // of the coverage image from the text's top-left
-    };
-    const QPainterPath& preparedText(const QString& text);
-    const InkedText& inkedText(const QString& text);
-    TextOutlines& outlines();
-    QString shownPart(const QString& text, int room);
+    // The device pixel where logical pixel `logical` begins.
+    int Device(int logical) const;
+    void Fill(int left, int top, int right, int bottom, Colour colour);
+    TextPainter& text();
 
-    mutable QImage image_;
-    mutable std::unique_ptr<QPainter> painter_;
-    QColor background_;
-    QFont font_;
-    // The texts printed lately: their outlines at the origin, and the
-    // coverage of those outlines. The outlines come from the font, which is
-    // first looked at when a text is printed.
-    static constexpr qsizetype kMaxPreparedTexts = 2048;
-    std::optional<TextOutlines> outlines_;
-    QHash<QString, QPainterPath> preparedTexts_;
-    QHash<QString, InkedText> inkedTexts_;
-    TextCoverage textCoverage_;
+    int width_;
+    int height_;
+    Colour background_;
+    double scale_;
+    PixelBuffer pixels_;
+    // Made for the first text: a picture without texts opens no font.
+    std::optional<TextPainter> text_;
 };
 
 } // namespace cellaro

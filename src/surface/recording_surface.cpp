@@ -2,81 +2,53 @@
 
 namespace cellaro {
 
-namespace {
-
-DrawOp Op(DrawOp::Kind kind, Colour colour = 0)
-{
-    DrawOp op;
-    op.kind = kind;
-    op.colour = colour;
-    return op;
-}
-
-} // namespace
-
-void RecordingSurface::Cls() { ops_.append(Op(DrawOp::Cls)); }
+void RecordingSurface::Cls() { ops_.append(DrawOp { .kind = DrawOp::Cls }); }
 
 void RecordingSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
 {
-    DrawOp op = Op(DrawOp::Box, outline);
-    op.x1 = x1;
-    op.y1 = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    op.fill = FormSurface::FillColor();
-    op.fillStyle = FillStyle();
-    ops_.append(op);
+    ops_.append(DrawOp { .kind = DrawOp::Box, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = outline,
+                  .fill = FormSurface::FillColor(), .fillStyle = FillStyle() });
 }
 
 void RecordingSurface::Print(const QString& text)
 {
-    DrawOp op = Op(DrawOp::Print, ForeColor());
-    op.x1 = CurrentX();
-    op.y1 = CurrentY();
-    op.text = text;
-    ops_.append(op);
+    ops_.append(DrawOp { .kind = DrawOp::Print, .x1 = CurrentX(), .y1 = CurrentY(), .colour = ForeColor(), .text = text });
 }
 
 void RecordingSurface::SetCurrentX(float x)
 {
     FormSurface::SetCurrentX(x);
-    DrawOp op = Op(DrawOp::SetCurrentX);
-    op.x1 = x;
-    ops_.append(op);
+    ops_.append(DrawOp { .kind = DrawOp::SetCurrentX, .x1 = x });
 }
 
 void RecordingSurface::SetCurrentY(float y)
 {
     FormSurface::SetCurrentY(y);
-    DrawOp op = Op(DrawOp::SetCurrentY);
-    op.y1 = y;
-    ops_.append(op);
+    ops_.append(DrawOp { .kind = DrawOp::SetCurrentY, .y1 = y });
 }
 
 void RecordingSurface::SetForeColor(Colour colour)
 {
     FormSurface::SetForeColor(colour);
-    ops_.append(Op(DrawOp::SetForeColor, colour));
+    ops_.append(DrawOp { .kind = DrawOp::SetForeColor, .colour = colour });
 }
 
 void RecordingSurface::SetFillColor(Colour colour)
 {
     FormSurface::SetFillColor(colour);
-    ops_.append(Op(DrawOp::SetFillColor, colour));
+    ops_.append(DrawOp { .kind = DrawOp::SetFillColor, .colour = colour });
 }
 
 void RecordingSurface::SetFillStyle(BoxFill style)
 {
     FormSurface::SetFillStyle(style);
-    DrawOp op = Op(DrawOp::SetFillStyle);
-    op.fillStyle = style;
-    ops_.append(op);
+    ops_.append(DrawOp { .kind = DrawOp::SetFillStyle, .fillStyle = style });
 }
 
 Colour RecordingSurface::FillColor() const
 {
     const Colour colour = FormSurface::FillColor();
-    ops_.append(Op(DrawOp::ReadFillColor, colour));
+    ops_.append(DrawOp { .kind = DrawOp::ReadFillColor, .colour = colour });
     return colour;
 }
 

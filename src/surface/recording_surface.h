@@ -25,7 +25,7 @@ struct DrawOp {
     Colour colour = 0;                   // outline, text colour or the colour set/read
     Colour fill = 0;                     // Box: FillColor at the time of drawing
     BoxFill fillStyle = BoxFill::Solid;  // Box: FillStyle at the time of drawing
-    QString text;                        // Print
+    QString text {};                     // Print
 };
 
 class RecordingSurface : public FormSurface {

@@ -1,30 +1,15 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The window's look where the tool sets nothing: its background colour
-// (the toolkit's) and the font of the picture's texts (Cellaro's default
-// font). The window's backing image and the command-line renderer both take
-// them from here, so they draw alike.
+// The window's background where the tool sets none: the toolkit's own
+// window colour. The renderer draws its pictures on it; the window clears
+// its drawing area to its palette's window colour, which is this one unless
+// a desktop theme brings another (a test holds the two together).
 
-#include "surface/default_font.h"
-
-#include <QColor>
-#include <QFont>
-#include <QGuiApplication>
-#include <QPalette>
+#include "surface/colour.h"
 
 namespace cellaro {
 
-inline QColor WindowBackground() { return QGuiApplication::palette().color(QPalette::Window); }
-
-// The picture's texts: the default font placed by the font's own advances.
-// Hinted advances follow the machine's font configuration (its hinter,
-// antialiasing on or off), and the picture is to be the same pixels
-// everywhere. A description only: the surfaces register the font before
-// their first text.
-inline QFont WindowFont()
-{
-    QFont font = DefaultFont();
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
+inline constexpr Colour kWindowBackground = RGB(239, 239, 239);
 
 } // namespace cellaro

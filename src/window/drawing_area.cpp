@@ -1,7 +1,7 @@
 #include "window/drawing_area.h"
 
 #include "surface/twips.h"
-#include "surface/window_defaults.h"
+#include "window/pixel_image.h"
 
 #include <QExposeEvent>
 #include <QMouseEvent>
@@ -23,12 +23,18 @@ QRegion ExposedRegion(const QExposeEvent* event)
     QT_WARNING_POP
 }
 
+// The tool clears to the window's own background.
+Colour BackgroundOf(const QWidget& widget)
+{
+    const QColor colour = widget.palette().color(QPalette::Window);
+    return RGB(colour.red(), colour.green(), colour.blue());
+}
+
 } // namespace
 
 DrawingArea::DrawingArea(QWidget* parent)
     : QWidget(parent)
-    , backing_(std::make_unique<ImageSurface>(QSize(1, 1), WindowBackground(), WindowFont(),
-                                              devicePixelRatioF()))
+    , backing_(std::make_unique<ImageSurface>(1, 1, BackgroundOf(*this), devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("DrawingArea"));
     // paintEvent covers the whole area with the screen image.
@@ -56,14 +62,14 @@ FormSurface& DrawingArea::surface()
 void DrawingArea::coverArea()
 {
     const qreal ratio = devicePixelRatioF();
-    const QSize current = backing_->logicalSize();
+    const QSize current(backing_->width(), backing_->height());
     const QSize wanted = current.expandedTo(size());
-    if (wanted == current && backing_->image().devicePixelRatio() == ratio && !screen_.isNull())
+    if (wanted == current && backing_->scale() == ratio && !screen_.isNull())
         return;
-    backing_->Resize(wanted, ratio);
-    QImage screen(backing_->image().size(), QImage::Format_RGB32);
+    backing_->Resize(wanted.width(), wanted.height(), ratio);
+    QImage screen(backing_->pixels().width, backing_->pixels().height, QImage::Format_RGB32);
     screen.setDevicePixelRatio(ratio);
-    screen.fill(backing_->background());
+    screen.fill(OpaquePixel(backing_->background()));
     QPainter copy(&screen);
     copy.drawImage(QPoint(0, 0), screen_);
     copy.end();
@@ -75,7 +81,7 @@ void DrawingArea::copyToScreen(const QRegion& region)
 {
     QPainter copy(&screen_);
     copy.setClipRegion(region);
-    copy.drawImage(QPoint(0, 0), backing_->image());
+    copy.drawImage(QPoint(0, 0), ImageOf(backing_->pixels(), backing_->scale()));
 }
 
 void DrawingArea::showDrawn(const QRegion& region)
@@ -85,7 +91,7 @@ void DrawingArea::showDrawn(const QRegion& region)
     update(region);
 }
 
-void DrawingArea::showAllDrawn() { showDrawn(QRegion(QRect(QPoint(0, 0), backing_->logicalSize()))); }
+void DrawingArea::showAllDrawn() { showDrawn(QRegion(0, 0, backing_->width(), backing_->height())); }
 
 // Exposures reach the top-level window, whose native window exists once it
 // is about to be shown.
@@ -118,7 +124,7 @@ void DrawingArea::showEvent(QShowEvent* event)
     watchExposures();
     coverArea();
     backing_->Cls();
-    screen_.fill(backing_->background());
+    screen_.fill(OpaquePixel(backing_->background()));
     repaintRegion_ = QRegion(rect());
     QWidget::showEvent(event);
 }

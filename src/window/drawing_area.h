@@ -2,9 +2,10 @@
 // The window's drawing area: a widget behind the controls that covers the
 // whole client area and holds the surface the tool draws on.
 //
-// The surface is an image. What the tool draws goes into it at once and is
-// copied into the screen image for the region it drew, and paintEvent puts
-// the screen image on the screen. Like a surface that keeps nothing, the
+// The surface is the same pixel buffer the renderer draws its pictures in.
+// What the tool draws goes into it at once and is copied into the screen
+// image for the region it drew, and paintEvent puts the screen image on the
+// screen. Like a surface that keeps nothing, the
 // area loses what was drawn while it was hidden: the first paintEvent after
 // a repaint the window system asks for (first show, expose, uncover,
 // resize) clears the surface and has the grid painted anew before that,

@@ -7,6 +7,7 @@
 
 #include "count/count_command.h"
 #include "entries/list_parser.h"
+#include "surface/pixel_buffer.h"
 #include "surface/window_defaults.h"
 
 #include <QDir>
@@ -267,7 +268,7 @@ private slots:
             QCOMPARE(HasInk(image, QRect(along, 2, 15, 17)), headerLetters);
             QCOMPARE(HasInk(image, QRect(2, along, 17, 15)), headerLetters);
         }
-        QCOMPARE(image.pixel(1, 1) & 0xFFFFFF, cellaro::WindowBackground().rgb() & 0xFFFFFF);
+        QCOMPARE(image.pixel(1, 1) & 0xFFFFFF, cellaro::OpaquePixel(cellaro::kWindowBackground) & 0xFFFFFF);
     }
 };
 

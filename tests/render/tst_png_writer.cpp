@@ -6,7 +6,11 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
+#include "window/pixel_image.h"
+
 #include <QTest>
+
+#include <cstring>
 
 using namespace cellaro;
 
@@ -38,7 +42,17 @@ QImage Picture(int entries, Int16 scheme)
     Session session;
     if (ReadSession(SessionInputs { list, QStringLiteral("0"), scheme, {} }, session))
         return {};
-    return RenderImage(session).image;
+    return ImageOf(RenderImage(session).image).copy();
+}
+
+// The image's pixels as the writer takes them.
+PixelBuffer BufferOf(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    PixelBuffer pixels(rgb.width(), rgb.height(), 0);
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(pixels.row(y), rgb.constScanLine(y), sizeof(Pixel) * std::size_t(rgb.width()));
+    return pixels;
 }
 
 // Every pixel a different colour, in an odd width, so no row repeats.
@@ -86,8 +100,6 @@ private slots:
         const auto fewColours = PaletteUse::WhenFewColours;
         QTest::newRow("picture with texts") << Picture(121, 7) << fewColours << false;
         QTest::newRow("gradient") << Gradient(QImage::Format_RGB32) << fewColours << false;
-        QTest::newRow("opaque ARGB32") << Gradient(QImage::Format_ARGB32) << fewColours << false;
-        QTest::newRow("RGB888") << Gradient(QImage::Format_RGB888) << fewColours << false;
         QTest::newRow("256 colours") << Colours(256) << fewColours << true;
         QTest::newRow("257 colours") << Colours(257) << fewColours << false;
         QTest::newRow("256 colours, palette not wanted") << Colours(256) << PaletteUse::Never << false;
@@ -108,7 +120,7 @@ private slots:
     {
         QFETCH(QImage, image);
         QFETCH(PaletteUse, paletteUse);
-        const QByteArray png = EncodePng(image, paletteUse);
+        const QByteArray png = EncodePng(BufferOf(image), paletteUse);
         QVERIFY(png.startsWith("\x89PNG\r\n\x1a\n"));
         constexpr int kColourTypeOffset = 8 + 8 + 9; // signature, chunk head, IHDR fields before it
         QFETCH(bool, palette);
@@ -119,14 +131,12 @@ private slots:
         QCOMPARE(ours, image.convertToFormat(QImage::Format_RGB32));
     }
 
-    void resolutionIsKept()
+    // One pixel stands for a screen pixel at 96 dots per inch.
+    void resolutionIsTheScreens()
     {
-        QImage image = Gradient(QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(5000);
-        const QImage decoded = QImage::fromData(EncodePng(image), "PNG");
+        const QImage decoded = QImage::fromData(EncodePng(BufferOf(Gradient(QImage::Format_RGB32))), "PNG");
         QCOMPARE(decoded.dotsPerMeterX(), 3780);
-        QCOMPARE(decoded.dotsPerMeterY(), 5000);
+        QCOMPARE(decoded.dotsPerMeterY(), 3780);
     }
 };
 

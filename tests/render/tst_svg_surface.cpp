@@ -4,9 +4,8 @@
 #include "entries/default_list.h"
 #include "render/rendered_output.h"
 #include "render/svg_surface.h"
-#include "surface/window_defaults.h"
+#include "window/control_font.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLocale>
@@ -84,14 +83,9 @@ SvgDocument RenderSvgOf(const QString& listText, Int16 scheme)
 template <typename Draw>
 SvgDocument DrawSvg(Draw draw)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        SvgSurface surface(&buffer, kPictureTwipsSize, QColor(1, 2, 3), WindowFont());
-        draw(surface);
-    }
-    return ReadSvg(bytes);
+    SvgSurface surface(kPictureTwips, kPictureTwips, RGB(1, 2, 3));
+    draw(surface);
+    return ReadSvg(surface.Finish());
 }
 
 // The box of column c, row r with 100-pixel cells and margins of 225:
@@ -108,8 +102,14 @@ QRectF RectOf(const SvgElement& rect)
     return QRectF(rect.number("x"), rect.number("y"), rect.number("width"), rect.number("height"));
 }
 
-// The font's ascent in twips: the baseline lies this far below a text's top.
-double AscentTwips() { return QFontMetricsF(WindowFont()).ascent() * 15; }
+// The font's ascent in twips, as the toolkit measures the built-in font at
+// the picture's 11 pixels: the baseline lies this far below a text's top.
+double AscentTwips()
+{
+    QFont font = DefaultFont();
+    font.setPixelSize(11);
+    return QFontMetricsF(font).ascent() * 15;
+}
 
 } // namespace
 
@@ -134,7 +134,7 @@ private slots:
         QCOMPARE(svg.rects.size(), 1 + 36);
         const SvgElement& background = svg.rects.first();
         QCOMPARE(RectOf(background), QRectF(0, 0, 9585, 9585));
-        QCOMPARE(background.attribute("fill"), WindowBackground().name());
+        QCOMPARE(background.attribute("fill"), QStringLiteral("#efefef"));
         for (int o = 1; o <= 36; ++o) {
             const SvgElement& box = svg.rects[o];
             QCOMPARE(RectOf(box), DefaultListBox((o - 1) % 6 + 1, (o - 1) / 6 + 1));

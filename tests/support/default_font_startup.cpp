@@ -1,7 +1,7 @@
 // Every test program starts with Cellaro's default font, as the window and
 // the renderer do: set as soon as the test's application object exists.
 
-#include "surface/default_font.h"
+#include "window/control_font.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -5,13 +5,14 @@
 // them (a release goes to whatever the press began on; a widget that
 // ignores it passes it to its parent).
 
-#include "surface/window_defaults.h"
 #include "window/form1.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QExposeEvent>
+#include <QGuiApplication>
 #include <QImage>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -32,6 +33,9 @@ inline QColor PixelAt(const QImage& image, QPoint logical)
     const qreal ratio = image.devicePixelRatio();
     return image.pixelColor(qRound(logical.x() * ratio), qRound(logical.y() * ratio));
 }
+
+// The window's own background, which its drawing area clears to.
+inline QColor WindowBackground() { return QGuiApplication::palette().color(QPalette::Window); }
 
 inline bool GridAreaIsBlank(const QImage& image)
 {

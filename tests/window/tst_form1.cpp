@@ -89,16 +89,16 @@ QRect InkInBox(const DrawOp& print, const DrawOp& box, qreal ratio)
 {
     const float left = std::min(box.x1, box.x2);
     const float top = std::min(box.y1, box.y2);
-    ImageSurface surface(QSize(160, 160), Qt::white, WindowFont(), ratio);
+    ImageSurface surface(160, 160, RGB(255, 255, 255), ratio);
     surface.SetForeColor(RGB(0, 0, 0));
     surface.SetCurrentX(print.x1 - left);
     surface.SetCurrentY(print.y1 - top);
     surface.Print(print.text);
-    const QImage& image = surface.image();
+    const PixelBuffer& image = surface.pixels();
     QRect ink;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (image.at(x, y) != OpaquePixel(RGB(255, 255, 255)))
                 ink |= QRect(x, y, 1, 1);
     return ink;
 }

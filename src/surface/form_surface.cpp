@@ -1,7 +1,0 @@
-#include "surface/form_surface.h"
-
-namespace cellaro {
-
-FormSurface::~FormSurface() = default;
-
-} // namespace cellaro
