@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "cli/exit_status.h"
+
 #include <QStringDecoder>
 
 #include <cstring>
@@ -22,16 +24,15 @@ std::optional<QStringList> DecodedArguments(int argc, char* argv[], const QStrin
     return arguments;
 }
 
-std::optional<QString> RepeatedOption(const QCommandLineParser& parser,
-                                      std::initializer_list<QCommandLineOption> options)
+int Answer(const CommandAnswer& answer, CommandStreams& streams, const QString& program)
 {
-    for (const QCommandLineOption& option : options)
-        if (parser.values(option).size() > 1) {
-            const QString name = option.names().constFirst();
-            return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name
-                + QStringLiteral(" is given more than once");
-        }
-    return std::nullopt;
+    if (answer.kind == CommandAnswer::Usage) {
+        streams.complain(program, answer.text);
+        return kExitUsage;
+    }
+    const QByteArray text = answer.text.toUtf8();
+    return WriteOutput(kStandardStream.toString(), std::string_view(text.constData(), std::size_t(text.size())),
+                       streams, program);
 }
 
 } // namespace cellaro::cli

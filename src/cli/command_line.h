@@ -1,13 +1,11 @@
 #pragma once
-// The command line as text, and options a tool takes once.
+// The command line as text, and the answers a tool gives from it alone.
 
 #include "cli/command_streams.h"
+#include "cli/command_syntax.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <QStringList>
 
-#include <initializer_list>
 #include <optional>
 
 namespace cellaro::cli {
@@ -19,8 +17,8 @@ namespace cellaro::cli {
 std::optional<QStringList> DecodedArguments(int argc, char* argv[], const QString& program,
                                             CommandStreams& streams);
 
-// The message for the first of `options` given more than once, if any.
-std::optional<QString> RepeatedOption(const QCommandLineParser& parser,
-                                      std::initializer_list<QCommandLineOption> options);
+// Help and version go to standard output, a usage error to the errors for
+// `program`. Returns the exit status.
+int Answer(const CommandAnswer& answer, CommandStreams& streams, const QString& program);
 
 } // namespace cellaro::cli

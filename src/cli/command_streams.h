@@ -4,6 +4,7 @@
 // tool found them closed), and the lines it has for standard error.
 
 #include "cli/chunk_reader.h"
+#include "cli/escaped_text.h"
 #include "cli/output_writer.h"
 
 #include <QString>
@@ -17,10 +18,11 @@ struct CommandStreams {
     StandardOutput output; // help, version, "-o -"; closed when written
     QString errors;        // lines for standard error, each ending in a line feed
 
-    // One line for standard error: "program: message".
+    // One line for standard error: "program: message", with any terminal
+    // control the message holds written out (see escaped_text.h).
     void complain(const QString& program, const QString& message)
     {
-        errors += program + QStringLiteral(": ") + message + u'\n';
+        errors += program + QStringLiteral(": ") + EscapeControls(message) + u'\n';
     }
 };
 

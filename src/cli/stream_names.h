@@ -9,8 +9,8 @@ namespace cellaro::cli {
 // The path naming standard input or standard output on a command line.
 inline constexpr QStringView kStandardStream = u"-";
 
-// "\"x.txt\"" or "standard input". Control characters in the path (a line
-// feed, say) are written as \xNN, so the message stays one line.
+// "\"x.txt\"" or "standard input". The path is quoted as Quoted() quotes
+// it: a line feed in it is written \x0a, so the message stays one line.
 QString InputName(const QString& path);
 
 // "\"out.txt\"" or "standard output", written as InputName writes paths.

@@ -1,7 +1,7 @@
 #include "count/count_command.h"
 
+#include "cli/command_line.h"
 #include "cli/exit_status.h"
-#include "surface/product.h"
 #include "count/count_options.h"
 #include "count/count_scale.h"
 #include "count/text_counter.h"
@@ -110,15 +110,9 @@ int Count(const CountOptions& options, cli::CommandStreams& streams)
 int RunCountCommand(const QStringList& arguments, cli::CommandStreams& streams)
 {
     const ParsedCountArguments parsed = ParseCountArguments(arguments);
-    if (const auto* usage = std::get_if<CountUsageError>(&parsed)) {
-        Complain(streams, usage->message);
-        return cli::kExitUsage;
-    }
-    if (std::holds_alternative<CountHelp>(parsed))
-        return Write(QStringLiteral("-"), CountHelpText().toStdString(), streams);
-    if (std::holds_alternative<CountVersion>(parsed))
-        return Write(QStringLiteral("-"), (ProductVersionLine() + u'\n').toStdString(), streams);
-    return Count(std::get<CountRequest>(parsed).options, streams);
+    if (const auto* answer = std::get_if<cli::CommandAnswer>(&parsed))
+        return cli::Answer(*answer, streams, kProgram);
+    return Count(std::get<CountOptions>(parsed), streams);
 }
 
 } // namespace cellaro::count

@@ -1,12 +1,11 @@
 #pragma once
 // cellaro-count's command line. Parsing only; nothing is read or written here.
 
+#include "cli/command_syntax.h"
 #include "count/count_lines.h"
 
 #include <QString>
 #include <QStringList>
-
-#include <variant>
 
 namespace cellaro::count {
 
@@ -18,20 +17,9 @@ struct CountOptions {
     bool scale = false; // divide by a power of ten instead of refusing large counts
 };
 
-struct CountRequest {
-    CountOptions options;
-};
-struct CountHelp {};
-struct CountVersion {};
-struct CountUsageError {
-    QString message;
-};
-
-using ParsedCountArguments = std::variant<CountRequest, CountHelp, CountVersion, CountUsageError>;
+using ParsedCountArguments = cli::ParsedArguments<CountOptions>;
 
 // `arguments` starts with the program name. With no file, standard input is read.
 ParsedCountArguments ParseCountArguments(const QStringList& arguments);
-
-QString CountHelpText();
 
 } // namespace cellaro::count

@@ -35,8 +35,11 @@ int main(int argc, char* argv[])
         = cellaro::cli::DecodedArguments(argc, argv, QStringLiteral("cellaro-render"), streams);
     if (!decoded)
         return finish(cellaro::cli::kExitUsage);
-    const QStringList& arguments = *decoded;
-    const int exitCode = finish(cellaro::RunRenderCommand(arguments, streams));
+    // Help, version and usage errors need no drawing.
+    const cellaro::ParsedRenderArguments parsed = cellaro::ParseRenderArguments(*decoded);
+    if (const auto* answer = std::get_if<cellaro::cli::CommandAnswer>(&parsed))
+        return finish(cellaro::cli::Answer(*answer, streams, QStringLiteral("cellaro-render")));
+    const int exitCode = finish(cellaro::RunRenderRequest(std::get<cellaro::RenderOptions>(parsed), streams));
 #ifndef CELLARO_FULL_TEARDOWN
     // Everything is written and flushed; freeing memory the process is about
     // to give back would only cost time.

@@ -1,10 +1,10 @@
 #include "render/render_command.h"
 
+#include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "entries/default_list.h"
 #include "render/list_input.h"
 #include "render/rendered_output.h"
-#include "surface/product.h"
 
 namespace cellaro {
 
@@ -50,7 +50,9 @@ QString EmptyPictureNote(const ShowOutcome& show)
         : QStringLiteral("note: no count is above 0; the picture is the empty surface");
 }
 
-int Render(const RenderOptions& options, cli::CommandStreams& streams)
+} // namespace
+
+int RunRenderRequest(const RenderOptions& options, cli::CommandStreams& streams)
 {
     Session session;
     session.scheme = options.scheme;
@@ -67,27 +69,12 @@ int Render(const RenderOptions& options, cli::CommandStreams& streams)
     return cli::kExitDone;
 }
 
-} // namespace
-
-std::optional<int> AnswerWithoutDrawing(const ParsedArguments& parsed, cli::CommandStreams& streams)
-{
-    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
-        Complain(streams, usage->message);
-        return cli::kExitUsage;
-    }
-    if (const auto* help = std::get_if<HelpRequest>(&parsed))
-        return Write(cli::kStandardStream.toString(), help->text.toUtf8(), streams);
-    if (std::holds_alternative<VersionRequest>(parsed))
-        return Write(cli::kStandardStream.toString(), (ProductVersionLine() + u'\n').toUtf8(), streams);
-    return std::nullopt;
-}
-
 int RunRenderCommand(const QStringList& arguments, cli::CommandStreams& streams)
 {
-    const ParsedArguments parsed = ParseRenderArguments(arguments);
-    if (const std::optional<int> answered = AnswerWithoutDrawing(parsed, streams))
-        return *answered;
-    return Render(std::get<RenderRequest>(parsed).options, streams);
+    const ParsedRenderArguments parsed = ParseRenderArguments(arguments);
+    if (const auto* answer = std::get_if<cli::CommandAnswer>(&parsed))
+        return cli::Answer(*answer, streams, kProgram);
+    return RunRenderRequest(std::get<RenderOptions>(parsed), streams);
 }
 
 } // namespace cellaro

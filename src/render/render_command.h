@@ -7,17 +7,16 @@
 
 #include <QStringList>
 
-#include <optional>
-
 namespace cellaro {
 
-// Help, version and usage errors, answered from the arguments alone: they
-// need no application object. Nothing when the arguments ask for a picture.
-std::optional<int> AnswerWithoutDrawing(const ParsedArguments& parsed, cli::CommandStreams& streams);
 
 // The list is read as it arrives, up to kMaxListBytes; the output goes
 // through cli::OutputWriter, so a failed run leaves an existing file as it
 // was and a device, a pipe or /dev/stdout is written into, not replaced.
+// Help, version and usage errors are answered from the arguments alone;
+// a program that needs an application object to draw parses its arguments
+// first, answers those itself (cli::Answer) and runs only the request.
 int RunRenderCommand(const QStringList& arguments, cli::CommandStreams& streams);
+int RunRenderRequest(const RenderOptions& options, cli::CommandStreams& streams);
 
 } // namespace cellaro

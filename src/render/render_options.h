@@ -2,7 +2,7 @@
 // The renderer's command line: which list, threshold and schemes to show,
 // and where the picture goes. Parsing only; nothing is read or written here.
 
-#include "cli/chunk_reader.h"
+#include "cli/command_syntax.h"
 #include "surface/int16.h"
 
 #include <QList>
@@ -16,7 +16,6 @@ namespace cellaro {
 
 enum class PictureFormat { Png, Svg };
 
-
 struct RenderOptions {
     std::optional<QString> listPath;     // none: the window's default list
     QString thresholdText = QStringLiteral("0");
@@ -27,20 +26,9 @@ struct RenderOptions {
     bool dump = false;                   // table and drawing ops to stdout instead
 };
 
-struct RenderRequest {
-    RenderOptions options;
-};
-struct HelpRequest {
-    QString text;
-};
-struct VersionRequest {};
-struct UsageError {
-    QString message;
-};
-
-using ParsedArguments = std::variant<RenderRequest, HelpRequest, VersionRequest, UsageError>;
+using ParsedRenderArguments = cli::ParsedArguments<RenderOptions>;
 
 // `arguments` starts with the program name, as QCoreApplication::arguments().
-ParsedArguments ParseRenderArguments(const QStringList& arguments);
+ParsedRenderArguments ParseRenderArguments(const QStringList& arguments);
 
 } // namespace cellaro

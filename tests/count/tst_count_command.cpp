@@ -124,6 +124,8 @@ private slots:
         row("-o without a file", {}, { "-o" }, "", 2, "Missing value after '-o'", "-", 0, "");
         row("empty -o", { text }, { "t.txt", "-o", "" }, "", 2, "the output path is empty", "-", 0, "");
         row("-o twice", { text }, { "t.txt", "-o", "a", "-o", "b" }, "", 2, "-o is given more than once", "-", 0, "");
+        row("--pairs twice", { text }, { "--pairs", "--pairs", "t.txt" }, "", 2, "--pairs is given more than once",
+            "-", 0, "");
         row("missing output folder", { text }, { "t.txt", "-o", "missing/out.txt" }, "", 1,
             "cannot write \"missing/out.txt\": No such file or directory", "-", 0, "");
     }

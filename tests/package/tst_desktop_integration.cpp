@@ -49,6 +49,48 @@ QString OptionsSection(const QString& page)
         .remove(fontChange);
 }
 
+// The statuses a section lists: "  0  Done." lines of a --help's "Exit
+// status:" part, ".TP\n.B 0" items of a manual page's EXIT STATUS.
+QStringList StatusesIn(const QString& text, const QString& pattern)
+{
+    QStringList statuses;
+    for (const QRegularExpressionMatch& match : QRegularExpression(pattern).globalMatch(text))
+        statuses.append(match.captured(1));
+    return statuses;
+}
+
+// Empty when the help keeps the layout every tool shares: lines of at most
+// 79 characters, an options part whose descriptions all start in one
+// column, and an exit-status part.
+QString HelpLayoutProblem(const QString& help)
+{
+    const QStringList lines = help.split(u'\n');
+    for (const QString& line : lines)
+        if (line.size() > 79)
+            return QStringLiteral("a line of %1 characters: %2").arg(line.size()).arg(line);
+    const qsizetype options = lines.indexOf(QStringLiteral("Options:"));
+    const qsizetype statuses = lines.indexOf(QStringLiteral("Exit status:"));
+    if (options < 0 || statuses < options)
+        return QStringLiteral("no \"Options:\" part followed by an \"Exit status:\" part");
+    // An option line's description follows its names after two blanks or
+    // more; a line of names alone has none. The other lines continue one.
+    QSet<qsizetype> columns;
+    for (qsizetype i = options + 1; i < statuses && !lines[i].isEmpty(); ++i) {
+        const QString& line = lines[i];
+        const qsizetype indent = line.size() - line.trimmed().size();
+        if (!line.trimmed().startsWith(u'-')) {
+            columns.insert(indent);
+            continue;
+        }
+        const qsizetype gap = line.indexOf(QStringLiteral("  "), indent);
+        if (gap >= 0)
+            columns.insert(line.indexOf(QRegularExpression(QStringLiteral("\\S")), gap));
+    }
+    if (columns.size() != 1)
+        return QStringLiteral("option descriptions start in %1 columns").arg(columns.size());
+    return {};
+}
+
 // The share of each pixel of the 32 x 32 icon that falls into each pixel of
 // a `size` x `size` picture, summed in premultiplied ARGB: what an exact
 // rendering of the same design at that size shows.
@@ -115,9 +157,16 @@ private slots:
         help.start(program, { QStringLiteral("--help") });
         QVERIFY(help.waitForFinished(10000));
         QCOMPARE(help.exitCode(), 0);
-        const QStringList helpOptions = OptionsIn(QString::fromUtf8(help.readAllStandardOutput()));
+        const QString helpText = QString::fromUtf8(help.readAllStandardOutput());
+        const QStringList helpOptions = OptionsIn(helpText);
         QVERIFY(helpOptions.contains(QStringLiteral("--version")));
-        QCOMPARE(OptionsIn(OptionsSection(ReadText(page))), helpOptions);
+        const QString manual = ReadText(page);
+        QCOMPARE(OptionsIn(OptionsSection(manual)), helpOptions);
+        const QString problem = HelpLayoutProblem(helpText);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        const QStringList statuses = StatusesIn(helpText, QStringLiteral("\n  (\\d)  "));
+        QVERIFY(statuses.contains(QStringLiteral("0")));
+        QCOMPARE(StatusesIn(manual, QStringLiteral("\n\\.TP\n\\.B (\\d)\n")), statuses);
     }
 
     void iconShowsTheWindowIcon_data()

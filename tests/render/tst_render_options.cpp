@@ -72,13 +72,11 @@ private slots:
     void renderRequest()
     {
         QFETCH(QStringList, arguments);
-        const ParsedArguments parsed = ParseRenderArguments(arguments);
-        const auto* request = std::get_if<RenderRequest>(&parsed);
+        const ParsedRenderArguments parsed = ParseRenderArguments(arguments);
+        const auto* request = std::get_if<RenderOptions>(&parsed);
         if (!request)
-            QFAIL(qPrintable(std::get_if<UsageError>(&parsed)
-                                 ? std::get<UsageError>(parsed).message
-                                 : QStringLiteral("not a render request")));
-        const RenderOptions& options = request->options;
+            QFAIL(qPrintable(std::get<cli::CommandAnswer>(parsed).text));
+        const RenderOptions& options = *request;
 
         QFETCH(QString, listPath);
         QCOMPARE(options.listPath.value_or(QStringLiteral("(default)")), listPath);
@@ -118,17 +116,22 @@ private slots:
         QTest::newRow("unknown format") << Arguments("--format jpeg -o a.png") << "jpeg";
         QTest::newRow("dump with an output file") << Arguments("--dump -o a.png") << "-o";
         QTest::newRow("stray argument") << Arguments("list.txt -o a.png") << "list.txt";
+        QTest::newRow("a flag given twice") << Arguments("--dump --dump") << "--dump is given more than once";
+        QTest::newRow("an option given twice, under both names")
+            << Arguments("-o a.png --output b.png") << "-o is given more than once";
+        QTest::newRow("terminal controls in an unknown option are written out")
+            << Arguments("--\x1b[2J -o a.png") << "'\\x1b[2J'";
     }
 
     void usageError()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, mentions);
-        const ParsedArguments parsed = ParseRenderArguments(arguments);
-        const auto* error = std::get_if<UsageError>(&parsed);
-        QVERIFY2(error, qPrintable(arguments.join(u' ')));
-        QVERIFY2(error->message.contains(mentions), qPrintable(error->message));
-        QVERIFY2(!error->message.contains(u'\n'), "a usage error is one line");
+        const ParsedRenderArguments parsed = ParseRenderArguments(arguments);
+        const auto* error = std::get_if<cli::CommandAnswer>(&parsed);
+        QVERIFY2(error && error->kind == cli::CommandAnswer::Usage, qPrintable(arguments.join(u' ')));
+        QVERIFY2(error->text.contains(mentions), qPrintable(error->text));
+        QVERIFY2(!error->text.contains(u'\n'), "a usage error is one line");
     }
 
     void helpAndVersion_data()
@@ -147,9 +150,10 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, help);
-        const ParsedArguments parsed = ParseRenderArguments(arguments);
-        QCOMPARE(std::holds_alternative<HelpRequest>(parsed), help);
-        QCOMPARE(std::holds_alternative<VersionRequest>(parsed), !help);
+        const ParsedRenderArguments parsed = ParseRenderArguments(arguments);
+        const auto* answer = std::get_if<cli::CommandAnswer>(&parsed);
+        QVERIFY(answer);
+        QCOMPARE(answer->kind, help ? cli::CommandAnswer::Help : cli::CommandAnswer::Version);
     }
 
     void helpNamesEveryOption_data()
@@ -163,8 +167,8 @@ private slots:
     void helpNamesEveryOption()
     {
         QFETCH(QString, option);
-        const ParsedArguments parsed = ParseRenderArguments(Arguments("--help"));
-        QVERIFY(std::get<HelpRequest>(parsed).text.contains(option));
+        const ParsedRenderArguments parsed = ParseRenderArguments(Arguments("--help"));
+        QVERIFY(std::get<cli::CommandAnswer>(parsed).text.contains(option));
     }
 
     void versionText() { QCOMPARE(ProductVersionLine(), QStringLiteral("Cellaro 1.00")); }
