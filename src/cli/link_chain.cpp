@@ -30,6 +30,17 @@ std::optional<QString> LinkText(const QString& path)
     return QFile::decodeName(QByteArray(target, length));
 }
 
+// A link in a sticky world-writable folder is followed only when its owner
+// is the one following it or the folder's owner.
+bool MayFollow(const QString& link, const struct stat& linkStatus)
+{
+    struct stat folder;
+    if (stat(QFile::encodeName(QFileInfo(link).path()).constData(), &folder) != 0)
+        return true; // the lookup that follows fails with the folder's own error
+    const bool stickyAndOpen = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return !stickyAndOpen || linkStatus.st_uid == geteuid() || linkStatus.st_uid == folder.st_uid;
+}
+
 } // namespace
 
 std::optional<int> OwnDescriptorNamed(const QString& path)
@@ -51,7 +62,7 @@ std::optional<int> OwnDescriptorNamed(const QString& path)
     return match.captured(2).toInt();
 }
 
-std::variant<LinkEnd, int> FollowLinks(const QString& path)
+std::variant<LinkEnd, ForeignLink, int> FollowLinks(const QString& path)
 {
     QString current = path;
     for (int step = 0; step <= kMaxLinks; ++step) {
@@ -67,6 +78,8 @@ std::variant<LinkEnd, int> FollowLinks(const QString& path)
         }
         if (!S_ISLNK(status.st_mode))
             return LinkEnd { current, std::nullopt };
+        if (!MayFollow(current, status))
+            return ForeignLink { current };
         const std::optional<QString> target = LinkText(current);
         if (!target)
             return errno;

@@ -2,12 +2,15 @@
 
 #include "cli/chunk_reader.h"
 #include "cli/link_chain.h"
+#include "cli/signal_cleanup.h"
 #include "cli/system_error.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +38,29 @@ mode_t ReplacementMode(const struct stat* existing)
     return 0666 & ~CurrentUmask();
 }
 
+// ".name.XXXXXX" beside the target, its name cut short (at a character's
+// start) where the whole would exceed the folder's longest name: a
+// temporary name fits wherever the target's name does.
+QByteArray TemporaryPattern(const QString& target)
+{
+    const QFileInfo info(target);
+    const QByteArray folder = QFile::encodeName(info.path());
+    QByteArray name = QFile::encodeName(info.fileName());
+    const long longest = pathconf(folder.constData(), _PC_NAME_MAX);
+    const qsizetype room = (longest > 0 ? longest : NAME_MAX) - qsizetype(sizeof ".." - 1 + 6);
+    if (name.size() > room) {
+        qsizetype cut = std::max<qsizetype>(room, 0);
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name.truncate(cut);
+    }
+    return folder + "/." + name + ".XXXXXX";
+}
+
+// Errors of creating a file in the folder that are the folder's own, not
+// the path's: the message then names the folder.
+bool FolderRefuses(int error) { return error == EACCES || error == EPERM || error == EROFS; }
+
 } // namespace
 
 OutputWriter::OutputWriter(const QString& path, const StandardOutput& standardOutput)
@@ -50,9 +76,14 @@ void OutputWriter::open(const QString& path, const StandardOutput& standardOutpu
 {
     if (path == kStandardStream)
         return useDescriptor(1, standardOutput);
-    const std::variant<LinkEnd, int> end = FollowLinks(path);
+    const std::variant<LinkEnd, ForeignLink, int> end = FollowLinks(path);
     if (const int* error = std::get_if<int>(&end)) {
         fail(*error);
+        return;
+    }
+    if (const ForeignLink* foreign = std::get_if<ForeignLink>(&end)) {
+        failWith(QStringLiteral("a symbolic link of another user in a sticky world-writable folder is not "
+                                "followed (%1)").arg(OutputName(foreign->link)));
         return;
     }
     const LinkEnd& target = std::get<LinkEnd>(end);
@@ -99,15 +130,25 @@ void OutputWriter::openReplacement(const QString& target)
     struct stat existing;
     targetPath_ = QFile::encodeName(target);
     const bool exists = stat(targetPath_.constData(), &existing) == 0;
-    const QFileInfo info(target);
-    QByteArray pattern = QFile::encodeName(info.path() + QStringLiteral("/.") + info.fileName())
-        + ".XXXXXX";
-    descriptor_ = mkostemp(pattern.data(), O_CLOEXEC);
-    if (descriptor_ < 0) {
+    // As "cp" and ">" do, a file its writer may not write is left alone,
+    // though the folder would let a new file take its place.
+    if (exists && faccessat(AT_FDCWD, targetPath_.constData(), W_OK, AT_EACCESS) != 0) {
         fail(errno);
         return;
     }
+    QByteArray pattern = TemporaryPattern(target);
+    descriptor_ = mkostemp(pattern.data(), O_CLOEXEC);
+    if (descriptor_ < 0) {
+        const int error = errno;
+        if (!FolderRefuses(error))
+            fail(error);
+        else
+            failWith(QStringLiteral("its folder %1 cannot be written: %2")
+                         .arg(OutputName(QFileInfo(target).path()), SystemErrorText(error)));
+        return;
+    }
     temporaryPath_ = pattern;
+    RemoveOnSignal(temporaryPath_);
     if (fchmod(descriptor_, ReplacementMode(exists ? &existing : nullptr)) != 0)
         fail(errno);
 }
@@ -156,14 +197,17 @@ bool OutputWriter::finish()
         return true;
     if (rename(temporaryPath_.constData(), targetPath_.constData()) != 0)
         return fail(errno);
+    KeepOnSignal();
     temporaryPath_.clear();
     return true;
 }
 
-bool OutputWriter::fail(int error)
+bool OutputWriter::fail(int error) { return failWith(SystemErrorText(error)); }
+
+bool OutputWriter::failWith(const QString& reason)
 {
     if (error_.isEmpty())
-        error_ = QStringLiteral("cannot write %1: %2").arg(name_, SystemErrorText(error));
+        error_ = QStringLiteral("cannot write %1: %2").arg(name_, reason);
     discard();
     return false;
 }
@@ -173,8 +217,10 @@ void OutputWriter::discard()
     if (descriptor_ >= 0)
         close(descriptor_);
     descriptor_ = -1;
-    if (!temporaryPath_.isEmpty())
+    if (!temporaryPath_.isEmpty()) {
         unlink(temporaryPath_.constData());
+        KeepOnSignal();
+    }
     temporaryPath_.clear();
 }
 

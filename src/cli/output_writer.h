@@ -4,9 +4,16 @@
 //
 // A regular file (or one that does not exist yet) is written under a
 // temporary name in its own directory and renamed over it only when every
-// byte is written and the file is closed: on failure the target keeps what
-// it held and no temporary file is left. A symbolic link is followed to its
-// last target, which is replaced while the link stays. Anything else (a
+// byte is written and the file is closed: on failure, or when SIGHUP,
+// SIGINT or SIGTERM ends the tool, the target keeps what it held and no
+// temporary file is left. The replacement is a new file: it belongs to
+// whoever runs the tool, has the old file's permission bits (without
+// set-user-ID, set-group-ID and sticky), and the old file's other hard
+// links keep the old bytes. A file its writer may not write (mode 444, say)
+// is refused, as ">" refuses it. A symbolic link is followed to its last
+// target, which is replaced while the link stays, but not where the kernel
+// would refuse to follow it: a link of another user in a sticky
+// world-writable folder is refused. Anything else (a
 // device, a FIFO, a terminal, /dev/stdout) is written straight into, since
 // renaming over it would put a plain file in its place or drop what the
 // shell set up for it (">>" appends through /dev/stdout).
@@ -53,6 +60,7 @@ private:
     void useDescriptor(int descriptor, const StandardOutput& standardOutput);
     bool flush();
     bool fail(int error);
+    bool failWith(const QString& reason);
     void discard();
 
     QString name_;             // how messages name the output

@@ -17,6 +17,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -90,6 +91,16 @@ Written WriteThrough(const QString& path, const QByteArray& bytes, StandardOutpu
     written.error = writer.error();
     return written;
 }
+
+// Shell functions that run a command as an unprivileged user (nobody, or
+// the test's own user when it is not root) or as a second user; they end
+// the row with status 77, a skip, where they cannot.
+const QString kUsers = QStringLiteral(
+    "as_nobody() { if [ \"$(id -u)\" -ne 0 ]; then \"$@\"; "
+    "elif command -v setpriv >/dev/null; then setpriv --reuid=65534 --regid=65534 --clear-groups \"$@\"; "
+    "else exit 77; fi; }\n"
+    "as_other() { { [ \"$(id -u)\" -eq 0 ] && command -v setpriv >/dev/null; } || exit 77; "
+    "setpriv --reuid=12345 --regid=12345 --clear-groups \"$@\"; }\n");
 
 } // namespace
 
@@ -301,6 +312,46 @@ private slots:
         QCOMPARE(Contents(folder_->path()), before);
     }
 
+    // A signal that ends the tool while the temporary file is being
+    // written removes it, and the process still dies of that signal; one
+    // the tool was started with ignored stays ignored.
+    void signalWhileWriting_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("ignored");
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        QTest::newRow("SIGHUP ignored, as under nohup") << int(SIGHUP) << true;
+    }
+
+    void signalWhileWriting()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, ignored);
+        QVERIFY(WriteFile("out.txt", kOld));
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            if (ignored)
+                std::signal(signal, SIG_IGN);
+            OutputWriter writer("out.txt", { -1, false });
+            const bool wrote = writer.write("the new bytes\n");
+            raise(signal);
+            _exit(wrote && writer.finish() ? 0 : 1);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        if (ignored) {
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            QCOMPARE(ReadFile("out.txt"), QByteArray("the new bytes\n"));
+        } else {
+            QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == signal, qPrintable(QString::number(status)));
+            QCOMPARE(ReadFile("out.txt"), kOld);
+        }
+        QCOMPARE(Contents(folder_->path()), QStringList({ "out.txt", "real" }));
+    }
+
     // The real program, its descriptors set up by a shell.
     void program_data()
     {
@@ -341,6 +392,29 @@ private slots:
             << counted << 36;
         QTest::newRow("all three closed, output to a file") << "\"$P\" text.txt -o out.txt <&- >&- 2>&-" << 0
             << "" << "out.txt" << counted << 36;
+        // What the writer refuses to replace, run as an unprivileged user
+        // (as_nobody) or with a link another user made (as_other).
+        QTest::newRow("a link of another user in a sticky world-writable folder")
+            << "chmod 1777 .; echo old >target.txt; as_other ln -s target.txt link; \"$P\" text.txt -o link" << 1
+            << "cellaro-count: cannot write \"link\": a symbolic link of another user in a sticky world-writable "
+               "folder is not followed (\"link\")"
+            << "target.txt" << QStringList { "old" } << 1;
+        QTest::newRow("a link of another user, reached through one's own link")
+            << "chmod 1777 .; echo old >target.txt; as_other ln -s target.txt planted; ln -s planted mine; "
+               "\"$P\" text.txt -o mine" << 1
+            << "cellaro-count: cannot write \"mine\": a symbolic link of another user in a sticky world-writable "
+               "folder is not followed (\"./planted\")"
+            << "target.txt" << QStringList { "old" } << 1;
+        QTest::newRow("a read-only file of one's own, unprivileged")
+            << "chmod 777 .; as_nobody sh -c 'echo old >ro.txt; chmod 444 ro.txt; \"$P\" text.txt -o ro.txt'" << 1
+            << "cellaro-count: cannot write \"ro.txt\": Permission denied" << "ro.txt" << QStringList { "old" } << 1;
+        QTest::newRow("a writable file in a read-only folder, unprivileged")
+            << "chmod 777 .; mkdir ro; echo old >ro/out.txt; chmod 666 ro/out.txt; chmod 555 ro; "
+               "as_nobody \"$P\" text.txt -o ro/out.txt; status=$?; chmod 755 ro; exit $status" << 1
+            << "cellaro-count: cannot write \"ro/out.txt\": its folder \"ro\" cannot be written: Permission denied"
+            << "ro/out.txt" << QStringList { "old" } << 1;
+        const QString longest(255, u'n');
+        QTest::newRow("a name of 255 bytes") << "\"$P\" text.txt -o " + longest << 0 << "" << longest << counted << 36;
     }
 
     void program()
@@ -361,9 +435,11 @@ private slots:
         environment.insert("P", CELLARO_COUNT_PROGRAM);
         shell.setProcessEnvironment(environment);
         shell.setWorkingDirectory(folder_->path());
-        shell.start("/bin/sh", { "-c", command });
+        shell.start("bash", { "-c", kUsers + command });
         QVERIFY(shell.waitForFinished(30000));
         QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
+        if (shell.exitCode() == 77)
+            QSKIP("cannot run a command as another user here");
         QTEST(shell.exitCode(), "exitCode");
         const QString errors = QString::fromUtf8(shell.readAllStandardError());
         QCOMPARE(errors, error.isEmpty() ? QString() : error + u'\n');
