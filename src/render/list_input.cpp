@@ -1,6 +1,10 @@
 #include "render/list_input.h"
 
+#include "cli/byte_order_mark.h"
+
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace cellaro {
 
@@ -26,6 +30,39 @@ qsizetype AfterLastAscii(const QByteArray& bytes, qsizetype from)
         if (static_cast<unsigned char>(bytes[i - 1]) < 0x80)
             return i;
     return 0;
+}
+
+// The line feeds of the list so far, and whether the text after the last of
+// them holds anything a line is made of (codes 0 to 13 never are).
+struct UnfinishedLine {
+    std::int64_t lineFeeds = 0;
+    bool holdsText = false;
+
+    void see(std::string_view chunk)
+    {
+        lineFeeds += std::count(chunk.begin(), chunk.end(), '\n');
+        const std::size_t last = chunk.rfind('\n');
+        if (last != std::string_view::npos)
+            holdsText = false;
+        const std::string_view after = last == std::string_view::npos ? chunk : chunk.substr(last + 1);
+        holdsText = holdsText
+            || std::any_of(after.begin(), after.end(), [](char c) { return static_cast<unsigned char>(c) > 13; });
+    }
+};
+
+QStringList NotesOn(const QString& path, const cli::InputStart& start, const UnfinishedLine& end)
+{
+    QStringList notes;
+    if (const std::optional<QString> encoding = start.foreignEncoding())
+        notes.append(QStringLiteral("note: %1 is in %2 (it starts with that byte-order mark), but a list is "
+                                    "read as UTF-8")
+                         .arg(cli::InputName(path), *encoding));
+    if (end.holdsText)
+        notes.append(QStringLiteral("note: line %1 of %2 has no line feed at its end and is not read, as in "
+                                    "the window")
+                         .arg(end.lineFeeds + 1)
+                         .arg(cli::InputName(path)));
+    return notes;
 }
 
 } // namespace
@@ -58,13 +95,19 @@ ListReading ReadListFile(EntryTable& table, const QString& path, const cli::Stan
 {
     ListBytesDecoder decoder;
     ListStream list(threshold);
+    cli::InputStart start;
+    UnfinishedLine end;
     const auto consume = [&](std::string_view chunk) {
+        start.see(chunk);
+        end.see(chunk);
         return list.Add(decoder.Decode(chunk)) ? cli::ChunkVerdict::Continue : cli::ChunkVerdict::Decided;
     };
     ListReading reading;
     reading.readError = cli::ReadInChunks(path, input, cli::ReadLimits { maxBytes }, consume);
     if (!reading.readError)
         reading.listError = std::move(list).StoreInto(table);
+    if (!reading.readError && !reading.listError)
+        reading.notes = NotesOn(path, start, end);
     return reading;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -44,10 +45,14 @@ QString DecodeListBytes(const QByteArray& bytes);
 struct ListReading {
     std::optional<QString> readError;   // cannot read, or too large; no program name
     std::optional<ShowError> listError; // a line that cannot be stored
+    QStringList notes;                  // read, though perhaps not as meant; "note: ..."
 };
 
 // Reads `path` ("-": standard input) into `table` as Show reads the list
-// box; on any error the table is left as it was.
+// box; on any error the table is left as it was. A list that is read gets
+// a note when it starts with the byte-order mark of UTF-16 or UTF-32 (it
+// is read as UTF-8 all the same) and when its last line has no line feed
+// (it is not read, as Show does not read it either).
 ListReading ReadListFile(EntryTable& table, const QString& path, const cli::StandardInput& input,
                          double threshold, std::int64_t maxBytes = kMaxListBytes);
 

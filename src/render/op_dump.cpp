@@ -1,5 +1,6 @@
 #include "render/op_dump.h"
 
+#include "cli/escaped_text.h"
 #include "surface/basic_services.h"
 
 namespace cellaro {
@@ -22,14 +23,6 @@ QString HexColour(Colour colour)
         .toUpper();
 }
 
-QString QuotedText(const QString& text)
-{
-    QString quoted = text;
-    quoted.replace(u'\\', QStringLiteral("\\\\"));
-    quoted.replace(u'"', QStringLiteral("\\\""));
-    return u'"' + quoted + u'"';
-}
-
 QStringList DumpEntryTable(const EntryTable& table)
 {
     QStringList lines {
@@ -41,7 +34,7 @@ QStringList DumpEntryTable(const EntryTable& table)
         lines.append(QStringLiteral("Entry %1 %2 %3")
                          .arg(i)
                          .arg(table.EntryValues[std::size_t(i)])
-                         .arg(QuotedText(table.EntryNames[std::size_t(i)])));
+                         .arg(cli::Quoted(table.EntryNames[std::size_t(i)])));
     return lines;
 }
 
@@ -56,7 +49,7 @@ QString DumpOp(const DrawOp& op)
                  HexColour(op.colour), HexColour(op.fill), FillStyleName(op.fillStyle));
     case DrawOp::Print:
         return QStringLiteral("Print %1 %2 %3 %4")
-            .arg(ShortestText(op.x1), ShortestText(op.y1), HexColour(op.colour), QuotedText(op.text));
+            .arg(ShortestText(op.x1), ShortestText(op.y1), HexColour(op.colour), cli::Quoted(op.text));
     case DrawOp::SetCurrentX:
         return QStringLiteral("CurrentX %1").arg(ShortestText(op.x1));
     case DrawOp::SetCurrentY:

@@ -1,7 +1,8 @@
 #pragma once
 // The text form of the entry table and of recorded drawing operations, one
 // item a line, for scripts and for diffing two lists. Positions are twips,
-// colours #RRGGBB, texts in double quotes with \ and " escaped.
+// colours #RRGGBB, texts in double quotes with \ and " escaped and the
+// characters a terminal acts on written out (cli::Quoted: ESC is \x1b).
 //
 //   EntryCount 36 / MaxValue 1377 / TotalValue 4771 (one a line)
 //   Entry 1 433 "a"
@@ -18,8 +19,6 @@
 namespace cellaro {
 
 QString HexColour(Colour colour);
-
-QString QuotedText(const QString& text);
 
 // The counters, then entries 1..EntryCount.
 QStringList DumpEntryTable(const EntryTable& table);

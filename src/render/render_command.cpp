@@ -22,8 +22,9 @@ QString ListName(const RenderOptions& options)
     return cli::InputName(*options.listPath);
 }
 
-// Reads the list into the session's table; says why when it cannot.
-bool ReadListOf(const RenderOptions& options, Session& session, cli::CommandStreams& streams)
+// Reads the list into the session's table; says why when it cannot. The
+// notes on a list that was read wait in `notes` for a run that succeeds.
+bool ReadListOf(const RenderOptions& options, Session& session, cli::CommandStreams& streams, QStringList& notes)
 {
     const double threshold = ReadThreshold(options.thresholdText);
     ListReading reading;
@@ -35,6 +36,7 @@ bool ReadListOf(const RenderOptions& options, Session& session, cli::CommandStre
         Complain(streams, *reading.readError);
     else if (reading.listError)
         Complain(streams, ListName(options) + QStringLiteral(": ") + DescribeShowError(*reading.listError));
+    notes += reading.notes;
     return !reading.readError && !reading.listError;
 }
 
@@ -57,13 +59,16 @@ int RunRenderRequest(const RenderOptions& options, cli::CommandStreams& streams)
     Session session;
     session.scheme = options.scheme;
     session.schemesBefore = options.schemesBefore;
-    if (!ReadListOf(options, session, streams))
+    QStringList notes = options.notes;
+    if (!ReadListOf(options, session, streams, notes))
         return cli::kExitBadInput;
 
     const RenderedOutput rendered = options.dump ? RenderDump(session) : RenderPicture(session, options.format);
     const QString output = options.dump ? cli::kStandardStream.toString() : options.outputPath;
     if (const int status = Write(output, rendered.bytes, streams); status != cli::kExitDone)
         return status;
+    for (const QString& note : notes)
+        Complain(streams, note);
     if (!rendered.show.drewGrid)
         Complain(streams, EmptyPictureNote(rendered.show));
     return cli::kExitDone;

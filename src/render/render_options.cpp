@@ -5,6 +5,8 @@
 #include "render/list_input.h"
 #include "render/scheme_choice.h"
 
+#include <QRegularExpression>
+
 #include <optional>
 
 namespace cellaro {
@@ -73,6 +75,17 @@ std::optional<PictureFormat> FormatOfPath(const QString& path)
 
 using Usage = std::optional<cli::CommandAnswer>;
 
+// A threshold other than a plain number (" 12 ", "-1.5e3") reads as its
+// leading number or 0, as the threshold box reads it: "1,000" reads 1.
+std::optional<QString> ThresholdNote(const QString& text)
+{
+    static const QRegularExpression plain(QStringLiteral("^ *[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)? *$"));
+    if (plain.match(text).hasMatch())
+        return std::nullopt;
+    return QStringLiteral("note: the threshold %1 is not a plain number; it reads as %2")
+        .arg(cli::Quoted(text), QString::number(ReadThreshold(text)));
+}
+
 // Where the picture goes and in which format.
 Usage ReadOutput(const cli::GivenArguments& given, RenderOptions& options)
 {
@@ -133,6 +146,8 @@ ParsedRenderArguments ParseRenderArguments(const QStringList& arguments)
     if (given.isSet(QStringLiteral("list")))
         options.listPath = given.value(QStringLiteral("list"));
     options.thresholdText = given.value(QStringLiteral("threshold"), QStringLiteral("0"));
+    if (const std::optional<QString> note = ThresholdNote(options.thresholdText))
+        options.notes.append(*note);
     if (Usage error = ReadSchemes(given, options))
         return *error;
     if (Usage error = ReadOutput(given, options))

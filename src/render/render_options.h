@@ -24,6 +24,7 @@ struct RenderOptions {
     QString outputPath;                  // empty only with dump
     PictureFormat format = PictureFormat::Png;
     bool dump = false;                   // table and drawing ops to stdout instead
+    QStringList notes;                   // how odd arguments read; "note: ..."
 };
 
 using ParsedRenderArguments = cli::ParsedArguments<RenderOptions>;

@@ -108,16 +108,20 @@ private slots:
         // The 32768th a is the text's last byte: only the end of the text counts it.
         row("count 32768", { "big.txt=" + QString("a ").repeated(32767) + "a" }, { "big.txt", "-o", "out.txt" }, "", 1,
             "the count of \"a\" is 32768, above 32767 (--scale divides the counts)", "out.txt", 0, "");
-        row("count far above, reading stopped early", { "big.txt=" + QString("ë ").repeated(60000) },
-            { "big.txt", "-o", "out.txt" }, "", 1, "the count of \"ë\" is at least ", "out.txt", 0, "");
+        row("count far above: the message names the real count", { "big.txt=" + QString("ë ").repeated(60000) },
+            { "big.txt", "-o", "out.txt" }, "", 1, "the count of \"ë\" is 60000, above 32767", "out.txt", 0, "");
+        row("UTF-16LE with its byte-order mark", {}, { "-o", "out.txt" }, QByteArray("\xFF\xFEs\0h\0", 6), 1,
+            "standard input is in UTF-16LE (it starts with that byte-order mark); only UTF-8 texts are read",
+            "out.txt", 0, "");
+        row("UTF-32BE with its byte-order mark", {}, { "-o", "out.txt" }, QByteArray("\0\0\xFE\xFF\0\0\0a", 8), 1,
+            "standard input is in UTF-32BE", "out.txt", 0, "");
         row("pair count above", { "big.txt=" + QString("ab ").repeated(32768) }, { "--pairs", "big.txt" }, "",
             1, "the count of \"ab\" is", "-", 0, "");
         row("large letters do not matter to pairs", { aLot }, { "--pairs", "big.txt" }, "", 0, "", "-", 1296,
             "aa,0");
         row("--scale", { aLot }, { "--scale", "big.txt" }, "", 0, "note: counts divided by 10", "-", 36,
             "a,3277");
-        row("--scale when all fit", { text }, { "--scale", "t.txt" }, "", 0, "note: counts divided by 1", "-",
-            36, "sh,3");
+        row("--scale when all fit: no note", { text }, { "--scale", "t.txt" }, "", 0, "", "-", 36, "sh,3");
         row("U+FFFD itself is valid UTF-8", { "bad.txt=a" + QString(QChar(0xFFFD)) }, { "bad.txt" }, "", 0, "", "-", 36,
             "a,1");
         row("unknown option", {}, { "--frobnicate", "-o", "out.txt" }, "", 2, "frobnicate", "out.txt", 0, "");

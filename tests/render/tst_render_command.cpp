@@ -130,7 +130,7 @@ private slots:
         QTest::newRow("output folder missing")
             << QByteArray() << QStringList { "-o", "missing/out.png" } << cli::kExitBadInput << "missing/out.png"
             << false;
-        QTest::newRow("nothing accepted") << QByteArray("a,5") << toPng << cli::kExitDone
+        QTest::newRow("nothing accepted") << QByteArray("a line without a comma\n") << toPng << cli::kExitDone
                                           << "no line was accepted" << true;
         QTest::newRow("threshold above every count")
             << QByteArray("a,5\n") << QStringList { "--list", "list.txt", "--threshold", "6", "-o", "out.png" }

@@ -48,6 +48,16 @@ ProgramRun RunProgram(const QDir& folder, const QStringList& arguments)
 
 
 
+// Shell functions that run a command as an unprivileged user (nobody, or
+// the test's own user when it is not root) or as a second user; they end
+// the row with status 77, a skip, where they cannot.
+const QString kUsers = QStringLiteral(
+    "as_nobody() { if [ \"$(id -u)\" -ne 0 ]; then \"$@\"; "
+    "elif command -v setpriv >/dev/null; then setpriv --reuid=65534 --regid=65534 --clear-groups \"$@\"; "
+    "else exit 77; fi; }\n"
+    "as_other() { { [ \"$(id -u)\" -eq 0 ] && command -v setpriv >/dev/null; } || exit 77; "
+    "setpriv --reuid=12345 --regid=12345 --clear-groups \"$@\"; }\n");
+
 } // namespace
 
 class TestRenderHostile : public QObject {
@@ -110,6 +120,10 @@ void TestRenderHostile::hostileList_data()
         cli::kExitBadInput, tooMany, true);
     row("unknown scheme 8", "x,1\n", { "--scheme", "8" }, cli::kExitUsage,
         QStringLiteral("unknown scheme \"8\""), false);
+    row("a flag given twice", "x,1\n", { "--dump", "--dump" }, cli::kExitUsage,
+        QStringLiteral("--dump is given more than once"), false);
+    row("UTF-16 refused for its count, the note left out", QByteArray("\xFF\xFE" "a\0,\0" "40000\n", 12), none,
+        cli::kExitBadInput, overflow(1), false);
 }
 
 void TestRenderHostile::hostileList()
@@ -147,7 +161,8 @@ void TestRenderHostile::oddButReadableList_data()
 
     const QStringList none;
     QTest::newRow("empty file") << QByteArray() << none << 1;
-    QTest::newRow("no line feed") << QByteArray("a,40000") << none << 1;
+    // A note that the last line is not read, and one that nothing is drawn.
+    QTest::newRow("no line feed") << QByteArray("a,40000") << none << 2;
     // With CR alone the two lines are one: "a,1b,40000" reads count 1.
     QTest::newRow("CR-only line ends") << QByteArray("a,1\rb,40000\r\n") << none << 0;
     QTest::newRow("10000 accepted lines") << QByteArray("x,1\n").repeated(10000) << none << 0;
@@ -220,6 +235,59 @@ void TestRenderHostile::hostileStreams_data()
     QTest::newRow("-o /dev/stdout >> log: appended, log kept")
         << "echo first >log; \"$R\" -o /dev/stdout --format png >>log" << cli::kExitDone << ""
         << "head -n1 log | grep -qx first && head -c 10 log | tail -c 4 | grep -q PNG";
+    // Links another user may have planted, files and folders the user may
+    // not write: as_nobody runs a command as an unprivileged user,
+    // as_other as a second one (skipped where the test cannot switch).
+    QTest::newRow("-o a link of another user in a sticky world-writable folder: refused, target kept")
+        << "chmod 1777 .; echo old >target; as_other ln -s \"$PWD/target\" link; \"$R\" -o link --format png"
+        << cli::kExitBadInput << "a symbolic link of another user in a sticky world-writable folder is not followed"
+        << "test \"$(cat target)\" = old && test -L link";
+    QTest::newRow("-o one's own link in a sticky world-writable folder, unprivileged: followed")
+        << "chmod 1777 .; as_nobody sh -c 'echo old >target; ln -s target link'; as_nobody \"$R\" -o link --format png"
+        << cli::kExitDone << "" << "test -L link && " + isPng.arg("target");
+    QTest::newRow("-o a read-only file of one's own, unprivileged: refused, kept")
+        << "chmod 777 .; as_nobody sh -c 'echo old >out.png; chmod 444 out.png'; as_nobody \"$R\" -o out.png"
+        << cli::kExitBadInput << "cannot write \"out.png\": Permission denied"
+        << "test \"$(cat out.png)\" = old && test \"$(ls -A)\" = out.png";
+    QTest::newRow("-o a writable file in a read-only folder, unprivileged: the folder is named")
+        << "chmod 777 .; mkdir ro; echo old >ro/out.png; chmod 666 ro/out.png; chmod 555 ro; "
+           "as_nobody \"$R\" -o ro/out.png; status=$?; chmod 755 ro; exit $status"
+        << cli::kExitBadInput << "cannot write \"ro/out.png\": its folder \"ro\" cannot be written: Permission denied"
+        << "test \"$(cat ro/out.png)\" = old && test \"$(ls -A ro)\" = out.png";
+    QTest::newRow("-o a name of 255 bytes: its temporary name fits too")
+        << "\"$R\" -o \"$(printf 'a%.0s' $(seq 251)).png\"" << cli::kExitDone << ""
+        << isPng.arg("\"$(printf 'a%.0s' $(seq 251)).png\"") + " && test \"$(ls -A | wc -l)\" = 1";
+    // Texts a terminal would act on are written out, in the dump and in
+    // every message (codes 0 to 13, BEL among them, never enter a label).
+    QTest::newRow("--dump of labels with ESC, C1 and bidi controls: written out")
+        << "printf 'a\\033]0;T\\007\\033[31m,5\\nb\\302\\233\\062J,3\\nc\\342\\200\\256,2\\n' >list; "
+           "\"$R\" --list list --dump >dump"
+        << cli::kExitDone << ""
+        << "grep -qxF 'Entry 1 5 \"a\\x1b]0;T\\x1b[31m\"' dump && grep -qxF 'Entry 2 3 \"b\\x9b2J\"' dump "
+           "&& grep -qxF 'Entry 3 2 \"c\\u202e\"' dump && ! LC_ALL=C grep -q \"$(printf '[\\001-\\010\\013-\\037\\177]')\" dump";
+    QTest::newRow("a list named with ESC and U+202E: written out in the message")
+        << "\"$R\" --list \"$(printf 'x\\033[2J\\342\\200\\256')\" -o out.png" << cli::kExitBadInput
+        << "cannot read \"x\\x1b[2J\\u202e\": No such file or directory" << "test ! -e out.png";
+    // Odd input that is read all the same gets one line saying how.
+    QTest::newRow("a list in UTF-16LE: read as UTF-8, with a note naming its encoding")
+        << "printf '\\377\\376a\\000,\\0005\\000\\n\\000' >list; \"$R\" --list list -o out.png" << cli::kExitDone
+        << "note: \"list\" is in UTF-16LE (it starts with that byte-order mark), but a list is read as UTF-8"
+        << isPng.arg("out.png");
+    QTest::newRow("a last line without a line feed: a note naming it")
+        << "printf 'a,5\\nb,7' >list; \"$R\" --list list -o out.png" << cli::kExitDone
+        << "note: line 2 of \"list\" has no line feed at its end and is not read, as in the window"
+        << isPng.arg("out.png");
+    QTest::newRow("--threshold 1,000: a note that it reads as 1")
+        << "\"$R\" --threshold 1,000 -o out.png" << cli::kExitDone
+        << "note: the threshold \"1,000\" is not a plain number; it reads as 1" << isPng.arg("out.png");
+    QTest::newRow("--threshold abc: a note that it reads as 0")
+        << "\"$R\" --threshold abc -o out.png" << cli::kExitDone
+        << "note: the threshold \"abc\" is not a plain number; it reads as 0" << isPng.arg("out.png");
+    // Shares follow the locale's separators, never its digits.
+    QTest::newRow("LC_ALL=ar_EG.UTF-8: an Arabic decimal separator, digits 0-9")
+        << "env LC_ALL=ar_EG.UTF-8 \"$R\" --dump >dump" << cli::kExitDone << ""
+        << "grep -qxF \"Print 1830 2190 #FF8000 \\\"28$(printf '\\331\\253')86%\\\"\" dump "
+           "&& ! grep -q \"$(printf '\\331[\\240-\\251]')\" dump";
     // Standard output full or closed.
     QTest::newRow("--dump to a full standard output")
         << "\"$R\" --dump >/dev/full" << cli::kExitBadInput << "standard output" << "true";
@@ -269,11 +337,11 @@ void TestRenderHostile::hostileStreams()
     environment.remove("QT_QPA_PLATFORM");
     shell.setProcessEnvironment(environment);
     shell.setWorkingDirectory(folder().path());
-    shell.start("bash", { "-c", script });
+    shell.start("bash", { "-c", kUsers + script });
     QVERIFY(shell.waitForFinished(120000));
     QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
     if (shell.exitCode() == 77)
-        QSKIP("mknod is not permitted here");
+        QSKIP("not permitted here: mknod, or running a command as another user");
     QTEST(shell.exitCode(), "exitCode");
     QList<QByteArray> errorLines = shell.readAllStandardError().split('\n');
     errorLines.removeAll(QByteArray());
