@@ -24,6 +24,7 @@ case "${1:-}" in
 esac
 
 cellaro_ensure_packages
+cellaro_ensure_locale de_DE.UTF-8
 cellaro_build "$build" "${cmake_args[@]}"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$CELLARO_ROOT/build/$build" --output-on-failure -j"$(nproc)"

@@ -13,10 +13,13 @@ CELLARO_PACKAGES=(
   libbenchmark-dev
   libpng-dev libdeflate-dev
   fonts-dejavu-core fonts-liberation2
-  xvfb xdotool libx11-dev
+  xvfb xdotool libx11-dev x11-utils
   # The package: dpkg-shlibdeps for its Depends, and the validators the
   # tests run on the desktop entry and the AppStream metadata.
   dpkg-dev desktop-file-utils appstream
+  # The locale .ci/run runs the renderer's and the parser's tests under a
+  # second time (cellaro_ensure_locale makes it).
+  locales
 )
 
 # What ./package.sh needs besides: the package's linter.
@@ -45,6 +48,19 @@ cellaro_ensure_packages() {
   # With recommends: Qt's platform plugins and Xvfb's helpers come that way.
   # shellcheck disable=SC2086
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
+}
+
+# Generates the locale named (de_DE.UTF-8) when the system does not have
+# it yet; the package locales brings its sources and localedef.
+cellaro_ensure_locale() {
+  local name=$1
+  local have
+  have=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf-8$/utf8/')
+  grep -qx "$(echo "$name" | tr '[:upper:]' '[:lower:]' | sed 's/utf-8$/utf8/')" <<<"$have" && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Generating the locale $name"
+  "${sudo[@]}" localedef -i "${name%%.*}" -f UTF-8 "$name"
 }
 
 # Configures and builds into build/<name>; extra arguments go to cmake.

@@ -147,6 +147,12 @@ QString FormatNumber(double value, int decimals)
     });
     if (allZero && std::signbit(value))
         text = locale.toString(0.0, 'f', decimals);
+    // The locale's own digits (Arabic-Indic ones, say) are written 0-9, as
+    // the counts beside them are.
+    const char16_t zero = locale.zeroDigit().front().unicode();
+    for (QChar& c : text)
+        if (c.unicode() >= zero && c.unicode() <= zero + 9)
+            c = QChar(char16_t(u'0' + (c.unicode() - zero)));
     return text;
 }
 

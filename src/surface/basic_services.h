@@ -21,8 +21,9 @@ QStringView Trim(QStringView text);
 QString Str(long long number);
 
 // The number with exactly `decimals` digits after the separator, in the
-// default locale's form (grouping, negative sign). A value that rounds to
-// zero prints without a minus sign.
+// default locale's form (decimal separator, grouping, negative sign) but
+// always with the digits 0-9. A value that rounds to zero prints without a
+// minus sign.
 QString FormatNumber(double value, int decimals);
 
 // The shortest text that reads back as the same single-precision number

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +76,15 @@ class TestRenderCommand : public QObject {
     QDir folder() const { return QDir(folder_.path()); }
 
 private slots:
+    // The pictures hold percentages, which follow the locale: the command
+    // in-process and every program started run in the C locale, whatever
+    // the suite was started under.
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "C.UTF-8");
+        QLocale::setDefault(QLocale::c());
+    }
+
     void init()
     {
         QVERIFY(folder_.isValid());

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,6 +65,15 @@ class TestRenderHostile : public QObject {
     Q_OBJECT
 
 private slots:
+    // The pictures hold percentages, which follow the locale: the command
+    // in-process and every program started run in the C locale, whatever
+    // the suite was started under.
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "C.UTF-8");
+        QLocale::setDefault(QLocale::c());
+    }
+
     void init()
     {
         folder_.reset(new QTemporaryDir);

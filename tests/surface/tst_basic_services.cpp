@@ -257,7 +257,8 @@ void TestBasicServices::formatNumber_data()
     QTest::newRow("german negative") << german << -100.0 << "-100,00";
     QTest::newRow("german tiny negative") << german << -0.001 << "0,00";
     QTest::newRow("swedish minus sign") << swedish << -5.0 << u"\u22125,00"_qs;
-    QTest::newRow("arabic-indic tiny negative") << arabic << -0.001 << u"\u0660\u066b\u0660\u0660"_qs;
+    QTest::newRow("arabic tiny negative, digits 0-9") << arabic << -0.001 << u"0\u066b00"_qs;
+    QTest::newRow("arabic share of e-dieresis, digits 0-9") << arabic << 1377.0 / 4771.0 * 100 << u"28\u066b86"_qs;
 }
 
 void TestBasicServices::formatNumber()
