@@ -1,6 +1,7 @@
 // Cellaro: one window that turns a list of labelled counts into a colour
 // grid. Closing the window ends the program.
 
+#include "app/command_line.h"
 #include "app/display_check.h"
 #include "window/control_font.h"
 #include "surface/product.h"
@@ -13,6 +14,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> answered = cellaro::AnswerCommandLine(argc, argv))
+        return *answered;
     std::unique_ptr<QApplication> application;
     {
         const cellaro::DisplayGuard guard(cellaro::CurrentDisplayEnvironment(argc, argv));

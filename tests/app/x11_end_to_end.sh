@@ -6,20 +6,29 @@
 # b's box is outlined in black (the box stood over another part of the
 # window, so the repaint of what it uncovered leaves the outline). Before
 # that, the label ">=" must show both bars of "=" inside its 12 x 13 pixels.
-# Finally the window is closed as its title bar does it, and the program
-# must end with status 0.
-#   x11_end_to_end.sh <cellaro> <screen_pixels> <close_window>
+# The window's class (WM_CLASS) must be the desktop entry's StartupWMClass,
+# so that a dock ties the window to its launcher. Finally the window is
+# closed as its title bar does it, and the program must end with status 0.
+#   x11_end_to_end.sh <cellaro> <screen_pixels> <close_window> <desktop entry>
 # Exits 77 (skipped) only when Xvfb is not installed.
 set -euo pipefail
 app=$1
 pixels=$2
 close_window=$3
+desktop_entry=$4
 
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 x11_prologue
 start_xvfb
 
 start_cellaro
+
+command -v xprop >/dev/null || fail "xprop (x11-utils) is not installed"
+wm_class=$(xprop -id "$window" WM_CLASS) || fail "could not read the window's WM_CLASS"
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+[ -n "$startup_class" ] || fail "the desktop entry has no StartupWMClass"
+[[ $wm_class == *", \"$startup_class\"" ]] \
+  || fail "the window's class is $wm_class, the desktop entry's StartupWMClass \"$startup_class\""
 
 # Without a window manager there is no frame: 802 x 670 pixels (12030 x
 # 10050 twips) centred on 1280 x 1024: (19200 - 12030) / 2 = 3585 twips,
@@ -97,4 +106,4 @@ status=0
 wait "$app_pid" || status=$?
 app_pid=
 [ "$status" -eq 0 ] || fail "the program ended with status $status when its window was closed"
-echo "PASS: window at $X,$Y; \">=\" whole in its label; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined; closed normally"
+echo "PASS: window at $X,$Y, class \"$startup_class\"; \">=\" whole in its label; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined; closed normally"

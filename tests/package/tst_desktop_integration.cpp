@@ -1,5 +1,6 @@
 // What the package adds around the programs, held against the programs
-// themselves: each tool's manual page names the options its --help names,
+// themselves: each program's manual page names the options and the exit
+// statuses its --help names, every --help keeps the one layout,
 // and the icon theme's PNGs show the window's own icon at every size.
 
 #include <QFile>
@@ -147,6 +148,8 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::newRow("cellaro-render") << CELLARO_RENDER_PROGRAM << CELLARO_MANUAL_PAGES "/cellaro-render.1.in";
         QTest::newRow("cellaro-count") << CELLARO_COUNT_PROGRAM << CELLARO_MANUAL_PAGES "/cellaro-count.1.in";
+        // The window's program answers --help without a display or a window.
+        QTest::newRow("cellaro") << CELLARO_APP_PROGRAM << CELLARO_MANUAL_PAGES "/cellaro.1.in";
     }
 
     void manualPageNamesTheHelpsOptions()
@@ -154,6 +157,12 @@ private slots:
         QFETCH(QString, program);
         QFETCH(QString, page);
         QProcess help;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        help.setProcessEnvironment(environment);
         help.start(program, { QStringLiteral("--help") });
         QVERIFY(help.waitForFinished(10000));
         QCOMPARE(help.exitCode(), 0);
