@@ -3,6 +3,7 @@
 // real program with its standard descriptors closed, full or appending.
 
 #include "support/files.h"
+#include "support/other_users.h"
 #include "cli/output_writer.h"
 
 #include <QDir>
@@ -91,16 +92,6 @@ Written WriteThrough(const QString& path, const QByteArray& bytes, StandardOutpu
     written.error = writer.error();
     return written;
 }
-
-// Shell functions that run a command as an unprivileged user (nobody, or
-// the test's own user when it is not root) or as a second user; they end
-// the row with status 77, a skip, where they cannot.
-const QString kUsers = QStringLiteral(
-    "as_nobody() { if [ \"$(id -u)\" -ne 0 ]; then \"$@\"; "
-    "elif command -v setpriv >/dev/null; then setpriv --reuid=65534 --regid=65534 --clear-groups \"$@\"; "
-    "else exit 77; fi; }\n"
-    "as_other() { { [ \"$(id -u)\" -eq 0 ] && command -v setpriv >/dev/null; } || exit 77; "
-    "setpriv --reuid=12345 --regid=12345 --clear-groups \"$@\"; }\n");
 
 } // namespace
 
@@ -435,7 +426,7 @@ private slots:
         environment.insert("P", CELLARO_COUNT_PROGRAM);
         shell.setProcessEnvironment(environment);
         shell.setWorkingDirectory(folder_->path());
-        shell.start("bash", { "-c", kUsers + command });
+        shell.start("bash", { "-c", kOtherUsers + command });
         QVERIFY(shell.waitForFinished(30000));
         QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
         if (shell.exitCode() == 77)

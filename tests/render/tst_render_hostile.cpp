@@ -4,6 +4,7 @@
 // but readable is drawn.
 
 #include "support/files.h"
+#include "support/other_users.h"
 #include "entries/list_parser.h"
 #include "cli/exit_status.h"
 
@@ -48,16 +49,6 @@ ProgramRun RunProgram(const QDir& folder, const QStringList& arguments)
 }
 
 
-
-// Shell functions that run a command as an unprivileged user (nobody, or
-// the test's own user when it is not root) or as a second user; they end
-// the row with status 77, a skip, where they cannot.
-const QString kUsers = QStringLiteral(
-    "as_nobody() { if [ \"$(id -u)\" -ne 0 ]; then \"$@\"; "
-    "elif command -v setpriv >/dev/null; then setpriv --reuid=65534 --regid=65534 --clear-groups \"$@\"; "
-    "else exit 77; fi; }\n"
-    "as_other() { { [ \"$(id -u)\" -eq 0 ] && command -v setpriv >/dev/null; } || exit 77; "
-    "setpriv --reuid=12345 --regid=12345 --clear-groups \"$@\"; }\n");
 
 } // namespace
 
@@ -347,7 +338,7 @@ void TestRenderHostile::hostileStreams()
     environment.remove("QT_QPA_PLATFORM");
     shell.setProcessEnvironment(environment);
     shell.setWorkingDirectory(folder().path());
-    shell.start("bash", { "-c", kUsers + script });
+    shell.start("bash", { "-c", kOtherUsers + script });
     QVERIFY(shell.waitForFinished(120000));
     QCOMPARE(shell.exitStatus(), QProcess::NormalExit);
     if (shell.exitCode() == 77)
