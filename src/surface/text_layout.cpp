@@ -142,9 +142,11 @@ TextLayout::TextLayout(FontSet& fonts)
 {
 }
 
+bool TextLayout::LaidOutWhole(QStringView text) { return text.size() <= kAlwaysWhole; }
+
 LaidOutText TextLayout::LayOut(QStringView text, double room)
 {
-    if (text.size() <= kAlwaysWhole || NeedsBidi(CodePoints(text)))
+    if (LaidOutWhole(text) || NeedsBidi(CodePoints(text)))
         return Shape(text);
     // Half the room again and some pixels more: kerning and shaping never
     // bring a glyph after the cut that far back.

@@ -48,6 +48,9 @@ public:
     // glyphs.
     LaidOutText LayOut(QStringView text, double room);
 
+    // Whether LayOut lays `text` out whole wherever it starts.
+    static bool LaidOutWhole(QStringView text);
+
     FontSet& fonts() { return fonts_; }
 
 private:

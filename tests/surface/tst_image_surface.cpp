@@ -443,27 +443,22 @@ void TestImageSurface::longTextIsLaidOutAsFarAsItShows()
     QVERIFY(picture(text) == picture(same.isEmpty() ? text.first(256) : same));
 }
 
-// The cache never holds more than its bytes, and lets the image used
-// longest ago go first.
+// A cache never holds more than its bytes, and lets the value used longest
+// ago go first.
 void TestImageSurface::glyphCacheKeepsTheLatestWithinItsBytes()
 {
-    const auto image = [](int bytes) {
-        CoverageMask glyph;
-        glyph.width = bytes;
-        glyph.height = 1;
-        glyph.coverage.assign(std::size_t(bytes), 255);
-        return glyph;
-    };
-    GlyphCache cache(1000);
-    cache.Add({ 0, 1, 0 }, image(300));
-    cache.Add({ 0, 2, 0 }, image(300));
-    QVERIFY(cache.Find({ 0, 1, 0 })); // now the latest used
-    cache.Add({ 0, 3, 0 }, image(300));
+    LruCache<int, QByteArray> cache(1000); // 300 bytes and the overhead: two fit
+    cache.Add(1, QByteArray(300, 'a'), 300);
+    cache.Add(2, QByteArray(300, 'b'), 300);
+    QVERIFY(cache.Find(1)); // now the latest used
+    cache.Add(3, QByteArray(300, 'c'), 300);
     QVERIFY(cache.bytes() <= 1000);
-    QVERIFY(cache.Find({ 0, 1, 0 }));
-    QVERIFY(!cache.Find({ 0, 2, 0 }));
-    QCOMPARE(cache.Find({ 0, 3, 0 })->width, 300);
-    QVERIFY(!cache.Find({ 0, 3, 1 })); // another quarter-pixel position
+    QVERIFY(cache.Find(1));
+    QVERIFY(!cache.Find(2));
+    QCOMPARE(*cache.Find(3), QByteArray(300, 'c'));
+    // A value larger than the whole cache is still held, alone.
+    cache.Add(4, QByteArray(2000, 'd'), 2000);
+    QVERIFY(cache.Find(4) && !cache.Find(1) && !cache.Find(3));
 
     // Every glyph of the built-in font below U+2000, at six times the size:
     // the painter's cache stays within its bound.
@@ -473,7 +468,7 @@ void TestImageSurface::glyphCacheKeepsTheLatestWithinItsBytes()
     for (char16_t c = 0x20; c < 0x2000; ++c)
         all.append(QChar(c));
     for (qsizetype from = 0; from < all.size(); from += 40)
-        painter.Print(pixels, 0, 0, QStringView(all).mid(from, 40), 0xFF000000);
+        painter.Print(pixels, 0, 0, all.mid(from, 40), 0xFF000000);
     QVERIFY(painter.glyphs().bytes() > kGlyphCacheBytes / 2);
     QVERIFY(painter.glyphs().bytes() <= kGlyphCacheBytes);
 }
