@@ -3,7 +3,7 @@
 #include "surface/twips.h"
 #include "window/pixel_image.h"
 
-#include <QExposeEvent>
+#include <QPaintEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -13,15 +13,6 @@
 namespace cellaro {
 
 namespace {
-
-// The logical pixels the window system asks to repaint.
-QRegion ExposedRegion(const QExposeEvent* event)
-{
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED // Qt would rather have a paint event; we need the region first
-    return event->region();
-    QT_WARNING_POP
-}
 
 // The tool clears to the window's own background.
 Colour BackgroundOf(const QWidget& widget)
@@ -112,8 +103,16 @@ void DrawingArea::repaintRequested(const QRegion& region)
 bool DrawingArea::eventFilter(QObject* watched, QEvent* event)
 {
     QWindow* handle = window()->windowHandle();
-    if (watched == handle && event->type() == QEvent::Expose && handle->isExposed())
-        repaintRequested(ExposedRegion(static_cast<QExposeEvent*>(event)).translated(-mapTo(window(), QPoint(0, 0))));
+    // A window on the screen that is uncovered gets a paint event with the
+    // region to repaint; one that comes onto the screen (shown, restored)
+    // an expose event, and all of it is repainted.
+    if (watched == handle && event->type() == QEvent::Paint)
+        repaintRequested(static_cast<QPaintEvent*>(event)->region().translated(-mapTo(window(), QPoint(0, 0))));
+    if (watched == handle && event->type() == QEvent::Expose) {
+        if (handle->isExposed() && !windowExposed_)
+            repaintRequested(rect());
+        windowExposed_ = handle->isExposed();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

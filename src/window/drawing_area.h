@@ -74,6 +74,7 @@ private:
     QRegion repaintRegion_;
     std::function<void(FormSurface&)> repaint_;
     bool watchingExposures_ = false;
+    bool windowExposed_ = false;
 };
 
 } // namespace cellaro
