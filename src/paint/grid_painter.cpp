@@ -34,9 +34,8 @@ void PaintCellTexts(const EntryTable& table, int o, TwipPoint origin, FormSurfac
     surface.SetForeColor(kLabelColour);
     PrintAt(surface, x, origin.y + kTextInset, table.EntryNames[std::size_t(o)]);
     surface.SetForeColor(kNumberColour);
-    PrintAt(surface, x, origin.y + kCountTextTop, Trim(Str(count)).toString());
-    // A total of zero has no shares: the percentage is left out.
-    if (table.TotalValue != 0) {
+    PrintAt(surface, x, origin.y + kCountTextTop, CountText(count));
+    if (PrintsShares(table)) {
         surface.SetForeColor(kNumberColour);
         PrintAt(surface, x, origin.y + kShareTextTop, ShareText(count, table.TotalValue));
     }
@@ -48,6 +47,8 @@ GridPainter PainterOf(FormState& form, Int16 scheme)
 }
 
 } // namespace
+
+QString CountText(Int16 count) { return Trim(Str(count)).toString(); }
 
 QString ShareText(Int16 count, std::int32_t total)
 {
@@ -69,7 +70,7 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
     const Int16 levels = PrepareScheme(form.palette, scheme);
     const int side = int(GridSideFor(table.EntryCount));
     const int count = table.EntryCount;
-    const bool withTexts = count <= kMaxEntriesWithTexts;
+    const bool withTexts = PrintsCellTexts(table);
     const bool tealOutline = count <= kMaxEntriesWithTealOutline;
 
     int column = 1;

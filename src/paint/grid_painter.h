@@ -29,6 +29,14 @@ std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, Int
 // Show's drawing on the window's state, for a table already read.
 void ShowTable(FormState& form, Int16 scheme, FormSurface& surface);
 
+// Whether each box carries its label, count and share texts, and whether
+// the share is among them: a total of zero has no shares.
+inline bool PrintsCellTexts(const EntryTable& table) { return table.EntryCount <= kMaxEntriesWithTexts; }
+inline bool PrintsShares(const EntryTable& table) { return PrintsCellTexts(table) && table.TotalValue != 0; }
+
+// The count text of a box: the count in decimal without blanks.
+QString CountText(Int16 count);
+
 // The percentage text of a count: its share of the total with two decimals
 // in the user's locale, followed by "%".
 QString ShareText(Int16 count, std::int32_t total);

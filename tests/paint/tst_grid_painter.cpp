@@ -1,11 +1,14 @@
 // The grid painter on the recording surface: cell sizes, box corners and
 // text positions of the reference layouts, the exact operations of a cell,
 // outline colours, texts and header letters by table size, the percentage
-// texts in several locales, and the tables that draw nothing.
+// texts in several locales, and the tables that draw nothing; and that the
+// grid in words (paint/cell_names.h) says what the boxes print, where they
+// stand.
 
 #include "support/core_test_support.h"
 
 #include "entries/default_list.h"
+#include "paint/cell_names.h"
 #include "paint/grid_painter.h"
 #include "paint/header_letters.h"
 
@@ -374,6 +377,7 @@ void TestGridPainter::textsAndHeadersByTableSize_data()
     QTest::addColumn<int>("headerTexts");
 
     QTest::newRow("1") << 1 << 3 << 0;
+    QTest::newRow("37: a last row of 1") << 37 << 3 << 0;
     QTest::newRow("100") << 100 << 3 << 0;
     QTest::newRow("101") << 101 << 3 << 0;
     QTest::newRow("121") << 121 << 3 << 0;
@@ -381,6 +385,7 @@ void TestGridPainter::textsAndHeadersByTableSize_data()
     QTest::newRow("1295") << 1295 << 0 << 0;
     QTest::newRow("1296") << 1296 << 0 << 72;
     QTest::newRow("1297") << 1297 << 0 << 0;
+    QTest::newRow("10000") << 10000 << 0 << 0;
 }
 
 void TestGridPainter::textsAndHeadersByTableSize()
@@ -391,8 +396,38 @@ void TestGridPainter::textsAndHeadersByTableSize()
 
     PaintRun run(FormWithCounts(RisingCounts(entryCount)));
     run.paint();
-    QCOMPARE(run.surface.texts().size(), entryCount * textsPerCell + headerTexts);
-    QCOMPARE(run.surface.boxes().size(), entryCount);
+    const QList<DrawOp> prints = run.surface.texts();
+    const QList<DrawOp> boxes = run.surface.boxes();
+    QCOMPARE(prints.size(), entryCount * textsPerCell + headerTexts);
+    QCOMPARE(boxes.size(), entryCount);
+
+    // In words: a cell per box where the box stands, saying what it prints
+    // (label and count where it prints nothing); the header letters.
+    const EntryTable& table = run.form.entries;
+    const DrawnGrid shown = DrawnGridOf(table);
+    QCOMPARE(shown.cells, entryCount);
+    QCOMPARE(shown.columns, DistinctCount(boxes, &DrawOp::x1));
+    QCOMPARE(shown.rows, DistinctCount(boxes, &DrawOp::y1));
+    QStringList headers;
+    for (int i = 0; i < headerTexts; i += 2)
+        headers.append(prints[i].text);
+    QCOMPARE(GridHeaderTexts(table), headers);
+    for (int o = 1; o <= entryCount; ++o) {
+        const GridCell cell = CellOfEntry(shown, o);
+        QCOMPARE(EntryAtCell(shown, cell), o);
+        const CellBox box = CellBoxAt(run.form.grid, cell.column, cell.row);
+        QCOMPARE(QPointF(boxes[o - 1].x1, boxes[o - 1].y1), QPointF(box.first.x, box.first.y));
+        QStringList said { QStringLiteral("n%1").arg(o), QString::number(o) };
+        if (textsPerCell > 0) {
+            said.clear();
+            for (int t = 0; t < textsPerCell; ++t)
+                said.append(prints[headerTexts + textsPerCell * (o - 1) + t].text);
+        }
+        QCOMPARE(CellName(table, o), said.join(u", "));
+    }
+    const bool lastRowFull = entryCount % shown.columns == 0;
+    QCOMPARE(EntryAtCell(shown, GridCell { shown.columns, shown.rows }), lastRowFull ? entryCount : 0);
+    QCOMPARE(EntryAtCell(shown, GridCell { shown.columns + 1, 1 }), 0);
 }
 
 void TestGridPainter::letterMatrixHeaders_data()
@@ -514,6 +549,7 @@ void TestGridPainter::countAndShareTexts()
     QCOMPARE(prints.size(), 3 * counts.size());
     QCOMPARE(prints[3 * (o - 1) + 1].text, countText);
     QCOMPARE(prints[3 * (o - 1) + 2].text, shareText);
+    QCOMPARE(CellName(run.form.entries, o), QStringLiteral("n%1, %2, %3").arg(o).arg(countText, shareText));
 }
 
 void TestGridPainter::zeroTotalLeavesOutOnlyTheShares_data()
@@ -542,6 +578,8 @@ void TestGridPainter::zeroTotalLeavesOutOnlyTheShares()
         QCOMPARE(prints[2 * (o - 1)].text, QStringLiteral("n%1").arg(o));
         QCOMPARE(prints[2 * (o - 1) + 1].text, QString::number(counts[o - 1]));
     }
+    // No share in words either.
+    QCOMPARE(CellName(run.form.entries, 1), QStringLiteral("n1, %1").arg(counts[0]));
 }
 
 void TestGridPainter::nothingDrawn_data()
@@ -569,6 +607,9 @@ void TestGridPainter::nothingDrawn()
     QVERIFY(run.paint(4).isEmpty());
     QCOMPARE(int(run.form.grid.CellWidth), 77);
     QCOMPARE(int(run.form.grid.CellHeight), 33);
+    const DrawnGrid shown = DrawnGridOf(run.form.entries);
+    QCOMPARE(QList<int>({ shown.cells, shown.columns, shown.rows }), QList<int>({ 0, 0, 0 }));
+    QVERIFY(GridHeaderTexts(run.form.entries).isEmpty());
 }
 
 void TestGridPainter::boxFillsFollowTheScheme_data()
