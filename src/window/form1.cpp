@@ -9,6 +9,7 @@
 #include "surface/twips.h"
 #include "window/control_twips.h"
 #include "window/drawing_area.h"
+#include "window/form_accessibility.h"
 #include "window/form_geometry.h"
 #include "window/identity.h"
 #include "window/list_box.h"
@@ -63,6 +64,7 @@ Form1::Form1(FormServices services, QWidget* parent)
     setWindowIcon(WindowIcon());
     CreateControls();
     WireEvents();
+    MakeAccessible(*this, *drawingArea_);
 }
 
 Form1::~Form1() = default;

@@ -1,5 +1,6 @@
 // The real window on the offscreen platform, driven with key and mouse
-// events: start-up, layout, keys, schemes, the marker, repaints and errors.
+// events: start-up, layout, keys, schemes, the marker, repaints and errors,
+// and the grid's table that assistive technology reads.
 
 #include "support/core_test_support.h"
 #include "support/window_fixture.h"
@@ -12,6 +13,7 @@
 #include "window/control_twips.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QExposeEvent>
 #include <QFontInfo>
@@ -103,6 +105,12 @@ QRect InkInBox(const DrawOp& print, const DrawOp& box, qreal ratio)
     return ink;
 }
 
+// The drawing area's table, as assistive technology reads it.
+QAccessibleInterface* Grid(Form1& form)
+{
+    return QAccessible::queryAccessibleInterface(form.findChild<QWidget*>(QStringLiteral("DrawingArea")));
+}
+
 } // namespace
 
 class TestForm1 : public QObject {
@@ -171,6 +179,8 @@ private slots:
         WindowFixture window;
         QVERIFY(window.Show());
         QVERIFY(GridAreaIsBlank(window.form->backingImage()));
+        QCOMPARE(Grid(*window.form)->childCount(), 0);
+        QVERIFY(!Grid(*window.form)->tableInterface()->cellAt(0, 0));
         QVERIFY(window.Expose());
         QVERIFY(GridAreaIsBlank(window.form->backingImage()));
         window.ReleaseMouseAt(QPoint(200, 133));
@@ -508,7 +518,13 @@ private slots:
         QCOMPARE(window.boxes.first().text, QStringLiteral("1350"));
 
         // b's box, pixels (120, 20) to (219, 119): the outline turns black,
-        // the near-white interior stays.
+        // the near-white interior stays. Its table cell covers the same box.
+        QWidget* area = window.form->findChild<QWidget*>(QStringLiteral("DrawingArea"));
+        QAccessibleInterface* b = Grid(*window.form)->childAt(area->mapToGlobal(QPoint(200, 46)).x(),
+                                                              area->mapToGlobal(QPoint(200, 46)).y());
+        QVERIFY(b && b->text(QAccessible::Name).startsWith(QStringLiteral("b, 6, ")));
+        QCOMPARE(b->rect(), QRect(area->mapToGlobal(QPoint(120, 20)), QSize(100, 100)));
+        QCOMPARE(b, Grid(*window.form)->tableInterface()->cellAt(0, 1));
         const QImage marked = window.Image();
         QCOMPARE(PixelAt(marked, QPoint(120, 60)).rgb(), Rgb(0, 0, 0));
         QCOMPARE(PixelAt(marked, QPoint(219, 60)).rgb(), Rgb(0, 0, 0));
@@ -614,10 +630,18 @@ private slots:
         QVERIFY(window.Show());
         QVERIFY(window.PressShow());
         const QImage grid = window.Image();
+        QAccessibleTableInterface* table = Grid(*window.form)->tableInterface();
+        QVERIFY(table->cellAt(5, 5)->text(QAccessible::Name).startsWith(QStringLiteral("zh, 0, ")));
+        const QAccessible::Id shownBefore = QAccessible::uniqueId(table->cellAt(0, 0));
         window.Type(list);
         window.form->Text2()->setText(threshold);
         QVERIFY(window.PressShow());
         QCOMPARE(window.Image(), grid); // what Show did not clear stays
+        // The table follows the entries, not the pixels left behind; the
+        // cells read before are gone.
+        QCOMPARE(table->rowCount(), gridStays ? 6 : 0);
+        QCOMPARE(table->cellAt(0, 0) != nullptr, gridStays);
+        QVERIFY(!QAccessible::accessibleInterface(shownBefore));
 
         // Uncovering the left half (cells a and e-umlaut) repaints it only.
         QVERIFY(window.Expose(QRect(0, 0, 170, 639)));
