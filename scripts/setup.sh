@@ -14,6 +14,9 @@ CELLARO_PACKAGES=(
   libpng-dev libdeflate-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xdotool libx11-dev x11-utils
+  # The window read through AT-SPI: the session bus, the accessibility bus
+  # and registry, and Debian's Python bindings of the client library.
+  dbus at-spi2-core python3-pyatspi
   # The package: dpkg-shlibdeps for its Depends, and the validators the
   # tests run on the desktop entry and the AppStream metadata.
   dpkg-dev desktop-file-utils appstream
