@@ -99,11 +99,5 @@ expected="0 0 0|0 0 0|0 0 0|0 0 0|175 175 175"
 wait_for_pixels || fail "marker outline: $seen, expected $expected"
 # Closing the window as its title bar does ends the program normally, with
 # exit status 0 (in the sanitizer build: with no finding at exit).
-"$close_window" "$window" || fail "could not ask the window to close"
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its window was closed"
-status=0
-wait "$app_pid" || status=$?
-app_pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status when its window was closed"
+close_cellaro
 echo "PASS: window at $X,$Y, class \"$startup_class\"; \">=\" whole in its label; after Alt+S cells a, e-umlaut, v and the outline as expected; marker box shown, closed, cell b outlined; closed normally"

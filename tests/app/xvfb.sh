@@ -10,6 +10,9 @@
 #   start_cellaro  starts the program named by $app with its standard error
 #                  in $work/app.log, sets app_pid, waits for the main window
 #                  and sets window and its geometry: X Y WIDTH HEIGHT
+#   close_cellaro  closes the window as its title bar does it, with the
+#                  program named by $close_window, and fails unless the
+#                  program then ends with exit status 0
 # fail prints one line (and the program's log, where there is one) and exits
 # with 1; a script may define its own after sourcing this.
 
@@ -47,4 +50,14 @@ start_cellaro() {
   window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Cellaro - ' | head -n1) \
     || fail "the window did not appear"
   eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+close_cellaro() {
+  "$close_window" "$window" || fail "could not ask the window to close"
+  for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its window was closed"
+  local status=0
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" -eq 0 ] || fail "the program ended with status $status when its window was closed"
 }
