@@ -377,7 +377,7 @@ void TestGridPainter::textsAndHeadersByTableSize_data()
     QTest::addColumn<int>("headerTexts");
 
     QTest::newRow("1") << 1 << 3 << 0;
-    QTest::newRow("37: a last row of 1") << 37 << 3 << 0;
+    QTest::newRow("37: a last row of 2") << 37 << 3 << 0;
     QTest::newRow("100") << 100 << 3 << 0;
     QTest::newRow("101") << 101 << 3 << 0;
     QTest::newRow("121") << 121 << 3 << 0;
