@@ -6,7 +6,6 @@
 #include "support/core_test_support.h"
 
 #include "entries/default_list.h"
-#include "entries/show_list.h"
 #include "paint/header_letters.h"
 
 #include <QTest>
@@ -37,19 +36,21 @@ bool SameTable(const EntryTable& a, const EntryTable& b)
         && a.EntryValues == b.EntryValues;
 }
 
-// The list read the way the renderer reads a file: in pieces of `size`
-// characters, into a table that starts as `start`.
+// The list read in pieces of `size` characters, into a table that starts
+// as `start`: passing pieces as the renderer reads a file, or pieces that
+// stay until the list is stored, as the whole text does.
 struct Streamed {
     EntryTable table;
     std::optional<ShowError> error;
 };
 
-Streamed ReadInPieces(const QString& list, const QString& threshold, qsizetype size, const EntryTable& start)
+Streamed ReadInPieces(const QString& list, const QString& threshold, qsizetype size,
+                      ListStream::PieceLife life, const EntryTable& start)
 {
     Streamed streamed { start, std::nullopt };
     ListStream stream(ReadThreshold(threshold));
     for (qsizetype at = 0; at < list.size(); at += size)
-        if (!stream.Add(QStringView(list).sliced(at, std::min(size, list.size() - at))))
+        if (!stream.Add(QStringView(list).sliced(at, std::min(size, list.size() - at)), life))
             break;
     streamed.error = std::move(stream).StoreInto(streamed.table);
     return streamed;
@@ -60,14 +61,17 @@ Streamed ReadInPieces(const QString& list, const QString& threshold, qsizetype s
 void CompareWithPieces(const QString& list, const QString& threshold, const EntryTable& start,
                        const EntryTable& whole, const std::optional<ShowError>& wholeError)
 {
-    for (qsizetype size : { 1, 2, 3, 7, 64 }) {
-        const Streamed streamed = ReadInPieces(list, threshold, size, start);
-        QCOMPARE(streamed.error.has_value(), wholeError.has_value());
-        if (wholeError) {
-            QCOMPARE(streamed.error->kind, wholeError->kind);
-            QCOMPARE(streamed.error->line, wholeError->line);
+    for (const auto life : { ListStream::PieceLife::Passing, ListStream::PieceLife::KeptUntilStored }) {
+        for (qsizetype size : { 1, 2, 3, 7, 64 }) {
+            const Streamed streamed = ReadInPieces(list, threshold, size, life, start);
+            const QString pieces = QStringLiteral("pieces of %1, %2").arg(size).arg(int(life));
+            QVERIFY2(streamed.error.has_value() == wholeError.has_value(), qPrintable(pieces));
+            if (wholeError) {
+                QCOMPARE(streamed.error->kind, wholeError->kind);
+                QCOMPARE(streamed.error->line, wholeError->line);
+            }
+            QVERIFY2(SameTable(streamed.table, whole), qPrintable(pieces));
         }
-        QVERIFY2(SameTable(streamed.table, whole), qPrintable(QStringLiteral("pieces of %1").arg(size)));
     }
 }
 
@@ -178,6 +182,9 @@ void TestListParser::lines_data()
     QTest::newRow("no line feed at all") << "a,1" << "0" << L {} << C {};
     QTest::newRow("empty list") << "" << "0" << L {} << C {};
     QTest::newRow("empty lines") << "\n\n\n" << "0" << L {} << C {};
+    QTest::newRow("labels of different lengths") << "abc,1\nd,2\nef,3\n" << "0" << L { "abc", "d", "ef" }
+                                                 << C { 1, 2, 3 };
+    QTest::newRow("a line of control codes only") << "\x01\x02\r\na,1\n" << "0" << L { "a" } << C { 1 };
     QTest::newRow("line without comma skipped") << "abc\na,1\n" << "0" << L { "a" } << C { 1 };
     QTest::newRow("label is case-sensitive text") << "Ab,1\n" << "0" << L { "Ab" } << C { 1 };
 }
