@@ -24,8 +24,4 @@ struct EntryTable {
     std::int32_t TotalValue = 0;
 };
 
-// Whether the table draws a grid: it needs entries and a count above 0. The
-// painter and the mouse-release marker do nothing otherwise.
-inline bool DrawsGrid(const EntryTable& table) { return table.EntryCount > 0 && table.MaxValue > 0; }
-
 } // namespace cellaro

@@ -41,11 +41,6 @@ void PaintCellTexts(const EntryTable& table, int o, TwipPoint origin, FormSurfac
     }
 }
 
-GridPainter PainterOf(FormState& form, Int16 scheme)
-{
-    return [&form, scheme](FormSurface& surface) { PaintGrid(form, scheme, surface); };
-}
-
 } // namespace
 
 QString CountText(Int16 count) { return Trim(Str(count)).toString(); }
@@ -60,7 +55,7 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
 {
     const EntryTable& table = form.entries;
     GridGeometry& grid = form.grid;
-    if (!DrawsGrid(table))
+    if (!PainterDrawsCells(table))
         return;
 
     SetCellSizeFor(grid, table.EntryCount);
@@ -95,12 +90,18 @@ void PaintGrid(FormState& form, Int16 scheme, FormSurface& surface)
 std::optional<ShowError> ShowList(FormState& form, const ShowInputs& inputs, Int16 scheme,
                                   FormSurface& surface)
 {
-    return ShowList(form.entries, inputs, surface, PainterOf(form, scheme));
+    if (auto error = ReadList(form.entries, inputs.listText, ReadThreshold(inputs.thresholdText)))
+        return error;
+    ShowTable(form, scheme, surface);
+    return std::nullopt;
 }
 
 void ShowTable(FormState& form, Int16 scheme, FormSurface& surface)
 {
-    ShowTable(form.entries, surface, PainterOf(form, scheme));
+    if (ShowClearsAndPaints(form.entries)) {
+        surface.Cls();
+        PaintGrid(form, scheme, surface);
+    }
 }
 
 } // namespace cellaro

@@ -1,6 +1,7 @@
 #include "paint/mark_cell.h"
 
 #include "paint/grid_geometry.h"
+#include "paint/grid_painter.h"
 #include "surface/basic_services.h"
 
 #include <cmath>
@@ -48,7 +49,7 @@ void OutlineCell(const GridGeometry& grid, GridCell cell, FormSurface& surface)
 std::optional<CellBox> MarkCell(FormState& form, float x, float y, FormSurface& surface,
                                 const ShowMarkerMessage& showMessage)
 {
-    if (!DrawsGrid(form.entries))
+    if (!PainterDrawsCells(form.entries))
         return std::nullopt;
     SetCellSizeFor(form.grid, form.entries.EntryCount);
     showMessage(MarkerMessage(form.grid, x));

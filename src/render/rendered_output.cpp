@@ -1,5 +1,6 @@
 #include "render/rendered_output.h"
 
+#include "paint/grid_painter.h"
 #include "render/op_dump.h"
 #include "render/png_writer.h"
 #include "render/svg_surface.h"
@@ -15,7 +16,7 @@ namespace {
 ShowOutcome Replay(Session& session, FormSurface& picture)
 {
     ReplayShows(session, picture);
-    return ShowOutcome { DrawsGrid(session.form.entries), session.form.entries.EntryCount };
+    return ShowOutcome { PainterDrawsCells(session.form.entries), session.form.entries.EntryCount };
 }
 
 RenderedOutput RenderSvg(Session& session)

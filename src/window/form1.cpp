@@ -315,7 +315,7 @@ void Form1::ShowListAction()
     const QString thresholdText = text2_->text();
     const auto error = ShowList(state_, ShowInputs { listText, thresholdText }, SchemeIndex(),
                                 drawingArea_->surface());
-    if (!error && ShowDraws(state_.entries))
+    if (!error && ShowClearsAndPaints(state_.entries))
         drawingArea_->showAllDrawn();
     if (error)
         ShowMessage(DescribeShowError(*error));

@@ -15,7 +15,6 @@
 
 #include "support/core_test_support.h"
 #include "entries/default_list.h"
-#include "entries/show_list.h"
 #include "paint/grid_painter.h"
 #include "surface/recording_surface.h"
 

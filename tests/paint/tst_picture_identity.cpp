@@ -5,7 +5,6 @@
 // a brush per box, a fresh text painter per text) and the two pictures must
 // agree pixel for pixel.
 
-#include "entries/show_list.h"
 #include "paint/grid_painter.h"
 #include "paint/start_up.h"
 #include "surface/image_surface.h"
