@@ -9,7 +9,7 @@ of each phase, from the inclusive cost of the functions that begin it:
     app       QGuiApplication construction (platform plugin, theme, palette)
     fonts     the font database: QFontDatabasePrivate::load wherever it runs
     fc-init   of that or of the teardown: fontconfig reading its configuration
-    parse     reading the list file (ReadListFile), or ParseList + StoreParsedList
+    parse     reading the list file (ReadListFile), or the list text (ReadList)
     paint     PaintGrid, less the font database when the first text loads it
     encode    PNG encoding (the toolkit's writer or EncodePng)
     write     QSaveFile open, write, commit
@@ -34,8 +34,7 @@ FUNCTIONS = {
     "fonts": r"QFontDatabasePrivate::load\(",
     "fc_init": r"FcInitLoadConfigAndFonts ",
     "surface": r"cellaro::ImageSurface::ImageSurface\(",
-    "parse": r"cellaro::ParseList\(",
-    "store": r"cellaro::StoreParsedList\(",
+    "parse": r"cellaro::ReadList\(",
     "read_list": r"cellaro::ReadListFile\(",
     "paint": r"cellaro::PaintGrid\(",
     "toolkit_png": r"QImage::save\(QIODevice\*",
@@ -69,7 +68,7 @@ def phases(c):
         "app": c["app"],
         "fonts": c["fonts"],
         "fc-init": c["fc_init"],
-        "parse": max(c["read_list"], c["parse"] + c["store"]),
+        "parse": max(c["read_list"], c["parse"]),
         "paint": max(c["paint"] - fonts_in_paint, 0),
         "encode": c["toolkit_png"] + c["encode_png"],
         "write": c["save_open"] + c["save_write"] + c["save_commit"],
