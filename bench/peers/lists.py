@@ -7,7 +7,7 @@
 import os
 import sys
 
-# The header alphabet's printed letters, in order (paint/header_letters.cpp).
+# The alphabet's letters, in order (src/entries/alphabet.h).
 HEADER_TEXTS = ("a b c \u00e7 d dh e \u00eb f g gj h i j k l ll m n nj o p q r rr "
                 "s sh t th u v x xh y z zh").split()
 SIZES = (36, 121, 1296, 10000)

@@ -4,18 +4,14 @@ namespace cellaro::count {
 
 namespace {
 
-constexpr std::array<std::string_view, kLetters> kLabels {
-    "a", "b", "c", "\u00e7", "d", "dh", "e", "\u00eb", "f", "g", "gj", "h",
-    "i", "j", "k", "l", "ll", "m", "n", "nj", "o", "p", "q", "r",
-    "rr", "s", "sh", "t", "th", "u", "v", "x", "xh", "y", "z", "zh",
-};
-
 constexpr int Unit(char letter) { return letter - 'a'; }
+
+constexpr bool IsAsciiLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 constexpr int IndexOf(std::string_view label)
 {
     for (int letter = 0; letter < kLetters; ++letter)
-        if (kLabels[std::size_t(letter)] == label)
+        if (kAlphabet[std::size_t(letter)].text == label)
             return letter;
     return kNoLetter;
 }
@@ -31,27 +27,18 @@ constexpr std::array<int, kUnits> MakeSingles()
     return singles;
 }
 
-struct Digraph {
-    char first;
-    char second;
-};
-
-constexpr std::array<Digraph, 9> kDigraphs { {
-    { 'd', 'h' }, { 'g', 'j' }, { 'l', 'l' }, { 'n', 'j' }, { 'r', 'r' },
-    { 's', 'h' }, { 't', 'h' }, { 'x', 'h' }, { 'z', 'h' },
-} };
-
 using DigraphTable = std::array<std::array<int, kUnits>, kUnits>;
 
+// The two-unit letters are the letters written with two ASCII letters.
 constexpr DigraphTable MakeDigraphs()
 {
     DigraphTable table {};
     for (auto& row : table)
         row.fill(kNoLetter);
-    for (const Digraph& digraph : kDigraphs) {
-        const char label[2] { digraph.first, digraph.second };
-        table[std::size_t(Unit(digraph.first))][std::size_t(Unit(digraph.second))] =
-            IndexOf(std::string_view(label, 2));
+    for (int letter = 0; letter < kLetters; ++letter) {
+        const std::string_view text = kAlphabet[std::size_t(letter)].text;
+        if (text.size() == 2 && IsAsciiLetter(text[0]) && IsAsciiLetter(text[1]))
+            table[std::size_t(Unit(text[0]))][std::size_t(Unit(text[1]))] = letter;
     }
     return table;
 }
@@ -74,7 +61,7 @@ constexpr DigraphTable kDigraphTable = MakeDigraphs();
 
 const std::array<std::uint8_t, 128> kAsciiUnits = MakeAsciiUnits();
 
-std::string_view LetterLabel(int letter) { return kLabels[std::size_t(letter)]; }
+std::string_view LetterLabel(int letter) { return kAlphabet[std::size_t(letter)].text; }
 
 int SingleLetter(int unit) { return kSingles[std::size_t(unit)]; }
 

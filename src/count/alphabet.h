@@ -1,7 +1,10 @@
 #pragma once
-// The 36 letters of the default list, in its order, and how the text's
-// characters map onto them. Characters reach the counter as units: the 26
-// ASCII letters in lower case, ç, ë, and one unit for everything else.
+// The letters of the alphabet (entries/alphabet.h), by their index there,
+// and how the text's characters map onto them. Characters reach the
+// counter as units: the 26 ASCII letters in lower case, ç, ë, and one unit
+// for everything else.
+
+#include "entries/alphabet.h"
 
 #include <array>
 #include <cstdint>
@@ -9,7 +12,7 @@
 
 namespace cellaro::count {
 
-inline constexpr int kLetters = 36;
+inline constexpr int kLetters = int(kAlphabet.size());
 inline constexpr int kPairs = kLetters * kLetters;
 
 // Units: 0..25 are 'a'..'z'.

@@ -1,22 +1,33 @@
 #include "entries/default_list.h"
 
-#include <QStringList>
+#include "entries/alphabet.h"
+
+#include <array>
 
 namespace cellaro {
 
+namespace {
+
+// How often each letter of the alphabet occurs, in its order.
+constexpr std::array<int, kAlphabet.size()> kFrequencies {
+    433, 6,    1,  16,  7,  5,   // a b c ç d dh
+    414, 1377, 1,  1,   1,  107, // e ë f g gj h
+    555, 158,  28, 41,  25, 94,  // i j k l ll m
+    406, 37,   45, 22,  18, 273, // n nj o p q r
+    10,  72,   62, 447, 19, 77,  // rr s sh t th u
+    0,   0,    0,  10,  3,  0,   // v x xh y z zh
+};
+
+} // namespace
+
 QString DefaultListText()
 {
-    static const QStringList lines = {
-        u"a,433"_qs,  u"b,6"_qs,     u"c,1"_qs,    u"\u00e7,16"_qs, u"d,7"_qs,    u"dh,5"_qs,
-        u"e,414"_qs,  u"\u00eb,1377"_qs, u"f,1"_qs, u"g,1"_qs,     u"gj,1"_qs,   u"h,107"_qs,
-        u"i,555"_qs,  u"j,158"_qs,   u"k,28"_qs,   u"l,41"_qs,     u"ll,25"_qs,  u"m,94"_qs,
-        u"n,406"_qs,  u"nj,37"_qs,   u"o,45"_qs,   u"p,22"_qs,     u"q,18"_qs,   u"r,273"_qs,
-        u"rr,10"_qs,  u"s,72"_qs,    u"sh,62"_qs,  u"t,447"_qs,    u"th,19"_qs,  u"u,77"_qs,
-        u"v,0"_qs,    u"x,0"_qs,     u"xh,0"_qs,   u"y,10"_qs,     u"z,3"_qs,    u"zh,0"_qs,
-    };
     QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
+    for (std::size_t i = 0; i < kAlphabet.size(); ++i) {
+        const std::string_view letter = kAlphabet[i].text;
+        text += QString::fromUtf8(letter.data(), qsizetype(letter.size())) + u',' + QString::number(kFrequencies[i])
+            + QStringLiteral("\r\n");
+    }
     return text;
 }
 

@@ -1,38 +1,39 @@
 #include "paint/header_letters.h"
 
-#include <array>
+#include "entries/alphabet.h"
 
 namespace cellaro {
 
 namespace {
 
-struct DigraphCode {
-    char16_t code;
-    const char16_t* printed;
-};
-
-constexpr std::array<DigraphCode, 9> kDigraphs { {
-    { u'D', u"dh" }, { u'G', u"gj" }, { u'L', u"ll" }, { u'N', u"nj" }, { u'R', u"rr" },
-    { u'S', u"sh" }, { u'T', u"th" }, { u'X', u"xh" }, { u'Z', u"zh" },
-} };
+QString TextOf(const AlphabetLetter& letter)
+{
+    return QString::fromUtf8(letter.text.data(), qsizetype(letter.text.size()));
+}
 
 } // namespace
 
-QString HeaderLetters() { return QStringLiteral(u"abc\u00e7dDe\u00ebfgGhijklLmnNopqrRsStTuvxXyzZ"); }
+QString HeaderLetters()
+{
+    QString codes;
+    for (const AlphabetLetter& letter : kAlphabet)
+        codes.append(QChar(letter.headerCode));
+    return codes;
+}
 
 QString HeaderLetterText(QChar code)
 {
-    for (const DigraphCode& digraph : kDigraphs)
-        if (code == QChar(digraph.code))
-            return QString::fromUtf16(digraph.printed);
+    for (const AlphabetLetter& letter : kAlphabet)
+        if (code == QChar(letter.headerCode))
+            return TextOf(letter);
     return QString(code);
 }
 
 QStringList HeaderTexts()
 {
     QStringList texts;
-    for (QChar code : HeaderLetters())
-        texts.append(HeaderLetterText(code));
+    for (const AlphabetLetter& letter : kAlphabet)
+        texts.append(TextOf(letter));
     return texts;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The 36 letters printed along the top and down the left of a 36 x 36 grid.
-// Upper-case characters stand for the two-letter letters.
+// The 36 letters printed along the top and down the left of a 36 x 36 grid,
+// those of the alphabet (entries/alphabet.h). Among the header letters,
+// upper-case characters stand for the two-letter letters.
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,8 @@ namespace cellaro {
 
 QString HeaderLetters();
 
-// The printed text of one character of HeaderLetters().
+// The printed text of one character of HeaderLetters(); any other
+// character prints as itself.
 QString HeaderLetterText(QChar code);
 
 // All 36 printed texts, in order.
