@@ -13,7 +13,6 @@
 #include "window/form_geometry.h"
 #include "window/identity.h"
 #include "window/list_box.h"
-#include "window/list_box_text.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -287,20 +286,9 @@ float Form1::Top() const { return OuterTopTwips(*this); }
 float Form1::Width() const { return OuterWidthTwips(*this); }
 float Form1::Height() const { return OuterHeightTwips(*this); }
 
-QString Form1::ListText() const { return ToolTextFromWidget(text1_->WidgetText()); }
-
-int Form1::SelStart() const
-{
-    return ToolPosition(text1_->WidgetText(), text1_->textCursor().selectionStart());
-}
-
-int Form1::SelLength() const
-{
-    const QString widgetText = text1_->WidgetText();
-    const QTextCursor cursor = text1_->textCursor();
-    return ToolPosition(widgetText, cursor.selectionEnd())
-        - ToolPosition(widgetText, cursor.selectionStart());
-}
+QString Form1::ListText() const { return text1_->Text(); }
+int Form1::SelStart() const { return text1_->SelStart(); }
+int Form1::SelLength() const { return text1_->SelLength(); }
 
 Int16 Form1::SchemeIndex() const { return Int16(combo1_->currentIndex()); }
 
@@ -342,12 +330,10 @@ void Form1::SelectAllList(int keyCode, int shift)
 {
     if (keyCode != kKeyCodeA || shift != kCtrlOnly)
         return;
-    const QString widgetText = text1_->WidgetText();
-    const int selStart = 0;
-    const int selLength = ToolLength(widgetText);
+    // SelStart 0 and SelLength the length of the text: the whole document,
+    // the text cursor at its end.
     QTextCursor cursor = text1_->textCursor();
-    cursor.setPosition(WidgetPosition(widgetText, selStart));
-    cursor.setPosition(WidgetPosition(widgetText, selStart + selLength), QTextCursor::KeepAnchor);
+    cursor.select(QTextCursor::Document);
     text1_->setTextCursor(cursor);
 }
 

@@ -1,16 +1,41 @@
 #include "window/line_pieces.h"
 
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
 #include <utility>
 
 namespace cellaro {
 
 namespace {
 
-// Where the text edit starts a new block when the character is inserted.
+// Qt's text cursor starts a block at a few noncharacters, which its
+// documents keep as marks of their own. Which ones is Qt's to say, so a
+// document is asked, once, about each noncharacter.
+bool TextEditStartsBlockAt(QChar c)
+{
+    static const std::vector<char16_t> starters = [] {
+        std::vector<char16_t> found;
+        for (char32_t u = 0; u <= 0xFFFF; ++u) {
+            if (!QChar::isNonCharacter(u))
+                continue;
+            QTextDocument document;
+            QTextCursor(&document).insertText(QString(QChar(char16_t(u))));
+            if (document.blockCount() > 1)
+                found.push_back(char16_t(u));
+        }
+        return found;
+    }();
+    return std::find(starters.begin(), starters.end(), c.unicode()) != starters.end();
+}
+
+// Where the list box starts a row: at every line break the tool reads, and
+// wherever the text edit would start a block of its own.
 bool IsRowBreak(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
-        || c == kPieceJoin || c == QChar(0xFDD1);
+        || (c.isNonCharacter() && TextEditStartsBlockAt(c));
 }
 
 // The length of the first piece of a line longer than kPieceLength.
@@ -72,23 +97,6 @@ std::vector<InsertedBlock> InsertedBlocks(QStringView text)
     }
     gatherer.AddLine(text.sliced(start));
     return std::move(gatherer).Blocks();
-}
-
-QString CopiedText(QStringView widgetText)
-{
-    QString text;
-    text.reserve(widgetText.size());
-    for (QChar c : widgetText) {
-        if (c == kPieceJoin)
-            continue;
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-            text += u'\n';
-        else if (c == QChar::Nbsp)
-            text += u' ';
-        else
-            text += c;
-    }
-    return text;
 }
 
 } // namespace cellaro

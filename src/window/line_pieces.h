@@ -8,10 +8,9 @@
 // longer than kPieceLength is held in pieces, a block each; short lines
 // share a block, separated by line separators, which the text edit shows
 // as line breaks and the tool reads as CR LF like any other break. The
-// tool's text knows nothing of the pieces: a join between two pieces
-// stands for no character.
+// list box marks a block that continues the line before it; the tool's
+// text knows nothing of the pieces.
 
-#include <QChar>
 #include <QString>
 #include <QStringView>
 
@@ -20,11 +19,6 @@
 namespace cellaro {
 
 inline constexpr int kPieceLength = 1024;
-
-// The character that marks a join between two pieces in the list box's
-// widget text. A text block never holds it: the text edit starts a new
-// block where this character is inserted.
-inline constexpr QChar kPieceJoin = QChar(0xFDD0);
 
 // One text block of a text inserted into the list box.
 struct InsertedBlock {
@@ -37,17 +31,12 @@ struct InsertedBlock {
 };
 
 // The blocks of an inserted text. The text breaks into lines at "\r\n",
-// "\r", "\n", the Unicode line and paragraph separators and the two
-// characters the text edit itself breaks at; a line longer than
+// "\r", "\n", the Unicode line and paragraph separators and the
+// noncharacters the text edit itself breaks at; a line longer than
 // kPieceLength is cut into pieces, after a blank where one is in the
 // second half of the piece and never inside a surrogate pair. Lines and
 // pieces are gathered into blocks of at most kPieceLength characters; a
 // piece after the first of its line starts a block.
 std::vector<InsertedBlock> InsertedBlocks(QStringView text);
-
-// What a copy of widget text gives other programs, the form Qt's text edit
-// copies in: no joins, a line feed at each break, a blank for a no-break
-// space.
-QString CopiedText(QStringView widgetText);
 
 } // namespace cellaro

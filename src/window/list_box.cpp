@@ -5,6 +5,9 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
 
 namespace cellaro {
 
@@ -65,6 +68,31 @@ void InsertBlocks(QTextCursor& cursor, QStringView text)
     }
 }
 
+// Walks the list's text from document position `from` to `to` as the tool
+// reads it: every stretch of characters goes to `run`, every line break to
+// `lineBreak`. Lines that share a block are separated by line separators;
+// a block ends its line unless the next block continues it, and a join
+// between two pieces is nothing.
+template <typename Run, typename LineBreak>
+void WalkText(const QTextDocument& document, int from, int to, Run&& run, LineBreak&& lineBreak)
+{
+    for (QTextBlock block = document.findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        const QString text = block.text();
+        const int start = block.position();
+        const qsizetype first = std::max(from - start, 0);
+        const qsizetype end = std::min<qsizetype>(to - start, text.size());
+        QStringView part = QStringView(text).sliced(first, end - first);
+        for (qsizetype at; (at = part.indexOf(QChar::LineSeparator)) >= 0; part = part.sliced(at + 1)) {
+            run(part.first(at));
+            lineBreak();
+        }
+        run(part);
+        if (start + text.size() < to && !ContinuesLine(block.next()))
+            lineBreak();
+    }
+}
+
 bool AtJoinBefore(const QTextCursor& cursor)
 {
     return cursor.atBlockStart() && ContinuesLine(cursor.block()) && cursor.position() > 0;
@@ -79,13 +107,35 @@ bool AtJoinAfter(const QTextCursor& cursor)
 
 ListBox::ListBox(QWidget* parent) : QPlainTextEdit(parent) {}
 
-QString ListBox::WidgetText() const
+QString ListBox::Text() const
 {
-    QString text = document()->toRawText();
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        if (ContinuesLine(block) && block.position() > 0)
-            text[block.position() - 1] = kPieceJoin;
+    QString text;
+    // Room for the characters and a CR LF at each block's end; lines that
+    // share a block take a little more.
+    text.reserve(document()->characterCount() + document()->blockCount());
+    WalkText(
+        *document(), 0, EndPosition(), [&text](QStringView run) { text += run; },
+        [&text] { text += QStringLiteral("\r\n"); });
     return text;
+}
+
+int ListBox::SelStart() const { return TextPosition(textCursor().selectionStart()); }
+
+int ListBox::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return TextPosition(cursor.selectionEnd()) - TextPosition(cursor.selectionStart());
+}
+
+int ListBox::EndPosition() const { return document()->characterCount() - 1; }
+
+int ListBox::TextPosition(int position) const
+{
+    int length = 0;
+    WalkText(
+        *document(), 0, position, [&length](QStringView run) { length += int(run.size()); },
+        [&length] { length += 2; });
+    return length;
 }
 
 void ListBox::insertFromMimeData(const QMimeData* source)
@@ -102,18 +152,19 @@ void ListBox::insertFromMimeData(const QMimeData* source)
 }
 
 // Only the selection's own text is built: on X11 every selection made is
-// offered as the primary selection, whatever the size of the list.
+// offered as the primary selection, whatever the size of the list. The copy
+// has the form Qt's text edit copies in: a line feed at each line break, a
+// blank for a no-break space.
 QMimeData* ListBox::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
-    QString selected = cursor.selectedText(); // blocks separated as in the raw text
-    const int start = cursor.selectionStart();
-    for (QTextBlock block = document()->findBlock(start).next();
-         block.isValid() && block.position() <= cursor.selectionEnd(); block = block.next())
-        if (ContinuesLine(block))
-            selected[block.position() - 1 - start] = kPieceJoin;
+    QString copied;
+    WalkText(
+        *document(), cursor.selectionStart(), cursor.selectionEnd(),
+        [&copied](QStringView run) { copied += run; }, [&copied] { copied += u'\n'; });
+    copied.replace(QChar::Nbsp, u' ');
     auto* data = new QMimeData;
-    data->setText(CopiedText(selected));
+    data->setText(copied);
     return data;
 }
 

@@ -1,21 +1,45 @@
-// The list box's text as the tool reads it: CR LF at every break, and
-// positions counted in that text.
+// The list box's text as the tool reads it: CR LF at every line break and
+// nothing at a join between two pieces of a long line; its selection
+// counted in that text; what a copy of it gives; and the blocks a pasted
+// text is held in.
 
 #include "entries/default_list.h"
 #include "window/line_pieces.h"
-#include "window/list_box_text.h"
+#include "window/list_box.h"
 
+#include <QMimeData>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <memory>
 
 using namespace cellaro;
 
 namespace {
 
-// What Qt's text edit keeps of a text: one "\n" per break.
-QString WidgetForm(QString toolText) { return toolText.remove(u'\r'); }
+// Pastes and copies as the window's clipboard and drops do.
+class TestedListBox : public ListBox {
+public:
+    void Fill(const QString& text, bool pasted)
+    {
+        if (!pasted)
+            return setPlainText(text);
+        QMimeData data;
+        data.setText(text);
+        insertFromMimeData(&data);
+    }
 
-// Widget text with a join between two pieces of a line.
-QString Joined(const QString& a, const QString& b) { return a + kPieceJoin + b; }
+    void Select(int anchor, int position)
+    {
+        QTextCursor cursor(document());
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+    }
+
+    QString Copied() const { return std::unique_ptr<QMimeData>(createMimeDataFromSelection())->text(); }
+};
 
 // Blocks as "+text" for a block that continues the line before it and
 // "|text" for a block that starts a line.
@@ -31,87 +55,94 @@ const QChar kLs = QChar::LineSeparator;
 
 QString Ws(int n) { return QString(n, u'w'); }
 
+constexpr bool kSet = false;
+constexpr bool kPasted = true;
+
 } // namespace
 
 class TestListBoxText : public QObject {
     Q_OBJECT
 
 private slots:
-    void toolText_data()
+    void text_data()
     {
-        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted"); // or set as the document's text
+        QTest::addColumn<int>("blocks");
         QTest::addColumn<QString>("tool");
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("one line") << QStringLiteral("a,1\n") << QStringLiteral("a,1\r\n");
-        QTest::newRow("no final break") << QStringLiteral("a\nb") << QStringLiteral("a\r\nb");
-        QTest::newRow("empty lines") << QStringLiteral("\n\n") << QStringLiteral("\r\n\r\n");
-        QTest::newRow("paragraph separator") << QStringLiteral("x\u2029y") << QStringLiteral("x\r\ny");
-        QTest::newRow("line separator") << QStringLiteral("x\u2028y") << QStringLiteral("x\r\ny");
-        QTest::newRow("tab and blanks stay") << QStringLiteral(" a\t,5\n") << QStringLiteral(" a\t,5\r\n");
-        QTest::newRow("default list") << WidgetForm(DefaultListText()) << DefaultListText();
-        QTest::newRow("join is no character") << Joined("ab", "c,1\n") << QStringLiteral("abc,1\r\n");
-        QTest::newRow("join after a break") << Joined("a\n", "b") << QStringLiteral("a\r\nb");
+        QTest::newRow("empty") << QString() << kSet << 1 << QString();
+        QTest::newRow("one line") << QStringLiteral("a,1\n") << kSet << 2 << QStringLiteral("a,1\r\n");
+        QTest::newRow("no final break") << QStringLiteral("a\nb") << kSet << 2 << QStringLiteral("a\r\nb");
+        QTest::newRow("empty lines") << QStringLiteral("\n\n") << kSet << 3 << QStringLiteral("\r\n\r\n");
+        QTest::newRow("paragraph separator") << QStringLiteral("x\u2029y") << kSet << 2 << QStringLiteral("x\r\ny");
+        QTest::newRow("line separator") << QStringLiteral("x\u2028y") << kSet << 1 << QStringLiteral("x\r\ny");
+        QTest::newRow("tab and blanks stay") << QStringLiteral(" a\t,5\n") << kSet << 2 << QStringLiteral(" a\t,5\r\n");
+        QTest::newRow("no-break space stays") << QStringLiteral("a\u00A0b") << kSet << 1 << QStringLiteral("a\u00A0b");
+        QTest::newRow("default list") << DefaultListText() << kSet << 37 << DefaultListText();
+        QTest::newRow("default list pasted: lines share a block") << DefaultListText() << kPasted << 1 << DefaultListText();
+        QTest::newRow("join is no character") << Ws(1024) + "c,1\n" << kPasted << 2 << Ws(1024) + "c,1\r\n";
+        QTest::newRow("long line in pieces") << Ws(2500) << kPasted << 3 << Ws(2500);
+        QTest::newRow("long line after a short one") << "a\n" + Ws(1500) << kPasted << 3 << "a\r\n" + Ws(1500);
+        QTest::newRow("short line after a last piece") << Ws(1500) + "\nb" << kPasted << 2 << Ws(1500) + "\r\nb";
     }
-    void toolText()
+    void text()
     {
-        QFETCH(QString, widget);
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(int, blocks);
         QFETCH(QString, tool);
-        QCOMPARE(ToolTextFromWidget(widget), tool);
-        QCOMPARE(ToolLength(widget), int(tool.size()));
+        TestedListBox box;
+        box.Fill(text, pasted);
+        QCOMPARE(box.document()->blockCount(), blocks);
+        QCOMPARE(box.Text(), tool);
+        box.selectAll();
+        QCOMPARE(box.SelStart(), 0);
+        QCOMPARE(box.SelLength(), int(tool.size()));
     }
 
     void defaultListIs223Characters()
     {
-        QCOMPARE(ToolLength(WidgetForm(DefaultListText())), 223);
+        TestedListBox box;
+        box.Fill(DefaultListText(), kSet);
+        QCOMPARE(box.Text().size(), 223);
     }
 
-    void toolPosition_data()
+    // Selections from `anchor` to `position`, text cursor positions.
+    void selection_data()
     {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<int>("widgetPosition");
-        QTest::addColumn<int>("toolPosition");
-        QTest::newRow("start") << QStringLiteral("a\nb") << 0 << 0;
-        QTest::newRow("before break") << QStringLiteral("a\nb") << 1 << 1;
-        QTest::newRow("after break") << QStringLiteral("a\nb") << 2 << 3;
-        QTest::newRow("end") << QStringLiteral("a\nb") << 3 << 4;
-        QTest::newRow("two breaks") << QStringLiteral("\n\n") << 2 << 4;
-        QTest::newRow("beyond the end") << QStringLiteral("ab") << 9 << 2;
-        QTest::newRow("negative") << QStringLiteral("ab") << -1 << 0;
-        QTest::newRow("before a join") << Joined("a", "b") << 1 << 1;
-        QTest::newRow("after a join") << Joined("a", "b") << 2 << 1;
-        QTest::newRow("after a join and a break") << Joined("a", "\nb") << 3 << 3;
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selLength");
+        const QString ab = QStringLiteral("a\nb");
+        QTest::newRow("start") << ab << kSet << 0 << 0 << 0 << 0;
+        QTest::newRow("before break") << ab << kSet << 1 << 1 << 1 << 0;
+        QTest::newRow("after break") << ab << kSet << 2 << 2 << 3 << 0;
+        QTest::newRow("end") << ab << kSet << 3 << 3 << 4 << 0;
+        QTest::newRow("over a break") << ab << kSet << 0 << 3 << 0 << 4;
+        QTest::newRow("backwards") << ab << kSet << 3 << 1 << 1 << 3;
+        QTest::newRow("two breaks") << QStringLiteral("\n\n") << kSet << 2 << 2 << 4 << 0;
+        QTest::newRow("lines sharing a block") << ab << kPasted << 2 << 3 << 3 << 1;
+        const QString joined = Ws(1024) + "bc";
+        QTest::newRow("before a join") << joined << kPasted << 1024 << 1024 << 1024 << 0;
+        QTest::newRow("after a join") << joined << kPasted << 1025 << 1025 << 1024 << 0;
+        QTest::newRow("over a join") << joined << kPasted << 1000 << 1027 << 1000 << 26;
     }
-    void toolPosition()
+    void selection()
     {
-        QFETCH(QString, widget);
-        QFETCH(int, widgetPosition);
-        QFETCH(int, toolPosition);
-        QCOMPARE(ToolPosition(widget, widgetPosition), toolPosition);
-    }
-
-    void widgetPosition_data()
-    {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<int>("toolPosition");
-        QTest::addColumn<int>("widgetPosition");
-        QTest::newRow("start") << QStringLiteral("a\nb") << 0 << 0;
-        QTest::newRow("before CR") << QStringLiteral("a\nb") << 1 << 1;
-        QTest::newRow("between CR and LF") << QStringLiteral("a\nb") << 2 << 1;
-        QTest::newRow("after LF") << QStringLiteral("a\nb") << 3 << 2;
-        QTest::newRow("end") << QStringLiteral("a\nb") << 4 << 3;
-        QTest::newRow("beyond the end") << QStringLiteral("a\nb") << 40 << 3;
-        QTest::newRow("negative") << QStringLiteral("a\nb") << -2 << 0;
-        QTest::newRow("default list end") << WidgetForm(DefaultListText()) << 223 << 187;
-        QTest::newRow("at a join: the next piece") << Joined("a", "b") << 1 << 2;
-        QTest::newRow("after a join") << Joined("a", "bc") << 2 << 3;
-        QTest::newRow("end of joined text") << Joined("a", "b") << 2 << 3;
-    }
-    void widgetPosition()
-    {
-        QFETCH(QString, widget);
-        QFETCH(int, toolPosition);
-        QFETCH(int, widgetPosition);
-        QCOMPARE(WidgetPosition(widget, toolPosition), widgetPosition);
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(int, anchor);
+        QFETCH(int, position);
+        QFETCH(int, selStart);
+        QFETCH(int, selLength);
+        TestedListBox box;
+        box.Fill(text, pasted);
+        box.Select(anchor, position);
+        QCOMPARE(box.SelStart(), selStart);
+        QCOMPARE(box.SelLength(), selLength);
     }
 
     void insertedBlocks_data()
@@ -124,6 +155,8 @@ private slots:
         QTest::newRow("every break the text edit makes")
             << QStringLiteral("a\rb\nc\u2028d\u2029e") + QChar(0xFDD0) + "f" + QChar(0xFDD1) + "g"
             << QStringList { QStringList { "+a", "b", "c", "d", "e", "f", "g" }.join(kLs) };
+        QTest::newRow("a noncharacter the text edit keeps") << QStringLiteral("a") + QChar(0xFDD2) + "b"
+                                                            << QStringList { QStringLiteral("+a") + QChar(0xFDD2) + "b" };
         QTest::newRow("final break") << QStringLiteral("a\n") << QStringList { QStringLiteral("+a") + kLs };
         QTest::newRow("lines fill a block exactly") << Ws(511) + "\n" + Ws(512)
                                                     << QStringList { "+" + Ws(511) + kLs + Ws(512) };
@@ -150,22 +183,33 @@ private slots:
         QCOMPARE(BlocksAsText(InsertedBlocks(text)), blocks);
     }
 
-    void copiedText_data()
+    void copied_data()
     {
-        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("position");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("join left out") << Joined("ab", "c") << QStringLiteral("abc");
-        QTest::newRow("breaks as line feeds") << QStringLiteral("a\u2029b\u2028c") << QStringLiteral("a\nb\nc");
-        QTest::newRow("no-break space as a blank") << QStringLiteral("a\u00A0b") << QStringLiteral("a b");
-        QTest::newRow("control characters stay") << QStringLiteral("a\tb") + QChar(0) << QStringLiteral("a\tb") + QChar(0);
+        QTest::newRow("join left out") << Ws(1024) + "bc" << kPasted << 1020 << 1027 << QStringLiteral("wwwwbc");
+        QTest::newRow("breaks as line feeds") << QStringLiteral("a\u2029b\u2028c") << kSet << 0 << 5 << QStringLiteral("a\nb\nc");
+        QTest::newRow("CR LF as a line feed") << QStringLiteral("a\r\nb") << kPasted << 0 << 3 << QStringLiteral("a\nb");
+        QTest::newRow("no-break space as a blank") << QStringLiteral("a\u00A0b") << kSet << 0 << 3 << QStringLiteral("a b");
+        QTest::newRow("control characters stay") << QStringLiteral("a\tb\x01") << kSet << 0 << 4 << QStringLiteral("a\tb\x01");
+        QTest::newRow("part of a block") << QStringLiteral("abc\ndef") << kSet << 2 << 5 << QStringLiteral("c\nd");
     }
-    void copiedText()
+    void copied()
     {
-        QFETCH(QString, widget);
+        QFETCH(QString, text);
+        QFETCH(bool, pasted);
+        QFETCH(int, anchor);
+        QFETCH(int, position);
         QFETCH(QString, copied);
-        QCOMPARE(CopiedText(widget), copied);
+        TestedListBox box;
+        box.Fill(text, pasted);
+        box.Select(anchor, position);
+        QCOMPARE(box.Copied(), copied);
     }
 };
 
-QTEST_GUILESS_MAIN(TestListBoxText)
+QTEST_MAIN(TestListBoxText)
 #include "tst_list_box_text.moc"
