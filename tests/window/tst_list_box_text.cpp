@@ -107,7 +107,8 @@ private slots:
         QCOMPARE(box.Text().size(), 223);
     }
 
-    // Selections from `anchor` to `position`, text cursor positions.
+    // Selections from `anchor` to `position`, text cursor positions: where
+    // they stand in the tool's text, and what a copy gives.
     void selection_data()
     {
         QTest::addColumn<QString>("text");
@@ -116,19 +117,28 @@ private slots:
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("selStart");
         QTest::addColumn<int>("selLength");
+        QTest::addColumn<QString>("copied");
         const QString ab = QStringLiteral("a\nb");
-        QTest::newRow("start") << ab << kSet << 0 << 0 << 0 << 0;
-        QTest::newRow("before break") << ab << kSet << 1 << 1 << 1 << 0;
-        QTest::newRow("after break") << ab << kSet << 2 << 2 << 3 << 0;
-        QTest::newRow("end") << ab << kSet << 3 << 3 << 4 << 0;
-        QTest::newRow("over a break") << ab << kSet << 0 << 3 << 0 << 4;
-        QTest::newRow("backwards") << ab << kSet << 3 << 1 << 1 << 3;
-        QTest::newRow("two breaks") << QStringLiteral("\n\n") << kSet << 2 << 2 << 4 << 0;
-        QTest::newRow("lines sharing a block") << ab << kPasted << 2 << 3 << 3 << 1;
+        QTest::newRow("start") << ab << kSet << 0 << 0 << 0 << 0 << QString();
+        QTest::newRow("before break") << ab << kSet << 1 << 1 << 1 << 0 << QString();
+        QTest::newRow("after break") << ab << kSet << 2 << 2 << 3 << 0 << QString();
+        QTest::newRow("end") << ab << kSet << 3 << 3 << 4 << 0 << QString();
+        QTest::newRow("over a break") << ab << kSet << 0 << 3 << 0 << 4 << ab;
+        QTest::newRow("backwards") << ab << kSet << 3 << 1 << 1 << 3 << QStringLiteral("\nb");
+        QTest::newRow("two breaks") << QStringLiteral("\n\n") << kSet << 2 << 2 << 4 << 0 << QString();
+        QTest::newRow("part of two blocks") << QStringLiteral("abc\ndef") << kSet << 2 << 5 << 2 << 4 << QStringLiteral("c\nd");
+        QTest::newRow("lines sharing a block") << ab << kPasted << 2 << 3 << 3 << 1 << QStringLiteral("b");
+        QTest::newRow("CR LF pasted") << QStringLiteral("a\r\nb") << kPasted << 0 << 3 << 0 << 4 << ab;
         const QString joined = Ws(1024) + "bc";
-        QTest::newRow("before a join") << joined << kPasted << 1024 << 1024 << 1024 << 0;
-        QTest::newRow("after a join") << joined << kPasted << 1025 << 1025 << 1024 << 0;
-        QTest::newRow("over a join") << joined << kPasted << 1000 << 1027 << 1000 << 26;
+        QTest::newRow("before a join") << joined << kPasted << 1024 << 1024 << 1024 << 0 << QString();
+        QTest::newRow("after a join") << joined << kPasted << 1025 << 1025 << 1024 << 0 << QString();
+        QTest::newRow("over a join") << joined << kPasted << 1020 << 1027 << 1020 << 6 << QStringLiteral("wwwwbc");
+        QTest::newRow("separators copied as line feeds")
+            << QStringLiteral("a\u2029b\u2028c") << kSet << 0 << 5 << 0 << 7 << QStringLiteral("a\nb\nc");
+        QTest::newRow("no-break space copied as a blank")
+            << QStringLiteral("a\u00A0b") << kSet << 0 << 3 << 0 << 3 << QStringLiteral("a b");
+        QTest::newRow("control characters copied")
+            << QStringLiteral("a\tb\x01") << kSet << 0 << 4 << 0 << 4 << QStringLiteral("a\tb\x01");
     }
     void selection()
     {
@@ -138,11 +148,13 @@ private slots:
         QFETCH(int, position);
         QFETCH(int, selStart);
         QFETCH(int, selLength);
+        QFETCH(QString, copied);
         TestedListBox box;
         box.Fill(text, pasted);
         box.Select(anchor, position);
         QCOMPARE(box.SelStart(), selStart);
         QCOMPARE(box.SelLength(), selLength);
+        QCOMPARE(box.Copied(), copied);
     }
 
     void insertedBlocks_data()
@@ -181,33 +193,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, blocks);
         QCOMPARE(BlocksAsText(InsertedBlocks(text)), blocks);
-    }
-
-    void copied_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("pasted");
-        QTest::addColumn<int>("anchor");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("join left out") << Ws(1024) + "bc" << kPasted << 1020 << 1027 << QStringLiteral("wwwwbc");
-        QTest::newRow("breaks as line feeds") << QStringLiteral("a\u2029b\u2028c") << kSet << 0 << 5 << QStringLiteral("a\nb\nc");
-        QTest::newRow("CR LF as a line feed") << QStringLiteral("a\r\nb") << kPasted << 0 << 3 << QStringLiteral("a\nb");
-        QTest::newRow("no-break space as a blank") << QStringLiteral("a\u00A0b") << kSet << 0 << 3 << QStringLiteral("a b");
-        QTest::newRow("control characters stay") << QStringLiteral("a\tb\x01") << kSet << 0 << 4 << QStringLiteral("a\tb\x01");
-        QTest::newRow("part of a block") << QStringLiteral("abc\ndef") << kSet << 2 << 5 << QStringLiteral("c\nd");
-    }
-    void copied()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, pasted);
-        QFETCH(int, anchor);
-        QFETCH(int, position);
-        QFETCH(QString, copied);
-        TestedListBox box;
-        box.Fill(text, pasted);
-        box.Select(anchor, position);
-        QCOMPARE(box.Copied(), copied);
     }
 };
 
