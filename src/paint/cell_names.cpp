@@ -10,7 +10,7 @@ namespace cellaro {
 
 DrawnGrid DrawnGridOf(const EntryTable& table)
 {
-    if (!DrawsGrid(table))
+    if (!PainterDrawsCells(table))
         return {};
     const int cells = table.EntryCount;
     const int columns = int(GridSideFor(cells));
@@ -42,7 +42,7 @@ QString CellName(const EntryTable& table, int o)
 
 QStringList GridHeaderTexts(const EntryTable& table)
 {
-    if (!DrawsGrid(table) || table.EntryCount != kLetterMatrixEntries)
+    if (!PainterDrawsCells(table) || table.EntryCount != kLetterMatrixEntries)
         return {};
     return HeaderTexts();
 }
