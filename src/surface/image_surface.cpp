@@ -39,7 +39,7 @@ void ImageSurface::Resize(int width, int height, double scale)
 
 void ImageSurface::Cls() { std::fill(pixels_.pixels.begin(), pixels_.pixels.end(), OpaquePixel(background_)); }
 
-int ImageSurface::Device(int logical) const { return int(std::lround(logical * scale_)); }
+int ImageSurface::Device(int logical) const { return scale_ == 1.0 ? logical : int(std::lround(logical * scale_)); }
 
 // Logical pixels from (left, top) to (right, bottom), both included.
 void ImageSurface::Fill(int left, int top, int right, int bottom, Colour colour)
