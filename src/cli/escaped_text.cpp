@@ -18,7 +18,8 @@ void AppendEscape(QString& text, char16_t c)
 
 bool IsTerminalControl(char16_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 || (c >= 0x202A && c <= 0x202E)
+        || (c >= 0x2066 && c <= 0x2069);
 }
 
 QString EscapeControls(QStringView text)

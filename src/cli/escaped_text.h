@@ -7,8 +7,10 @@
 // terminal's colours, title or cursor nor reverse the text around it.
 //
 // Those characters are the C0 controls (U+0000..U+001F), DEL, the C1
-// controls (U+0080..U+009F), and the bidi embeddings, overrides and
-// isolates (U+202A..U+202E, U+2066..U+2069). One below U+0100 is written
+// controls (U+0080..U+009F), the line and paragraph separators (U+2028,
+// U+2029, which a terminal may show as a break in the line) and the bidi
+// embeddings, overrides and isolates (U+202A..U+202E, U+2066..U+2069).
+// One below U+0100 is written
 // \xNN, one above \uNNNN, in lower-case hex: a line feed is \x0a, ESC
 // \x1b, U+202E \u202e.
 

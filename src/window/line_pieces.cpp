@@ -32,11 +32,9 @@ bool TextEditStartsBlockAt(QChar c)
 
 // Where the list box starts a row: at every line break the tool reads, and
 // wherever the text edit would start a block of its own.
-bool IsRowBreak(QChar c)
-{
-    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
-        || (c.isNonCharacter() && TextEditStartsBlockAt(c));
-}
+bool IsRowBreak(QChar c) { return c == u'\n' || c == u'\r' || (c.isNonCharacter() && TextEditStartsBlockAt(c)); }
+
+bool IsLineOrParagraphSeparator(QChar c) { return c == QChar::LineSeparator || c == QChar::ParagraphSeparator; }
 
 // The length of the first piece of a line longer than kPieceLength.
 qsizetype PieceLength(QStringView line)
@@ -85,6 +83,11 @@ private:
 
 std::vector<InsertedBlock> InsertedBlocks(QStringView text)
 {
+    if (std::any_of(text.begin(), text.end(), IsLineOrParagraphSeparator)) {
+        QString kept = text.toString();
+        kept.removeIf(IsLineOrParagraphSeparator);
+        return InsertedBlocks(kept);
+    }
     BlockGatherer gatherer;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

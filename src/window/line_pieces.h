@@ -30,9 +30,11 @@ struct InsertedBlock {
     bool continuesLine = false;
 };
 
-// The blocks of an inserted text. The text breaks into lines at "\r\n",
-// "\r", "\n", the Unicode line and paragraph separators and the
-// noncharacters the text edit itself breaks at; a line longer than
+// The blocks of an inserted text. A line or paragraph separator (U+2028,
+// U+2029) belongs to its line, where a label shows nothing for it, yet the
+// text edit would show it as a break: it is left out. The text breaks into
+// lines at "\r\n", "\r", "\n" and the noncharacters the text edit itself
+// breaks at; a line longer than
 // kPieceLength is cut into pieces, after a blank where one is in the
 // second half of the piece and never inside a surrogate pair. Lines and
 // pieces are gathered into blocks of at most kPieceLength characters; a

@@ -116,9 +116,9 @@ private slots:
             << PrintOp(0.1f, 30, 0, QStringLiteral("a\"b\\c")) << "Print 0.1 30 #000000 \"a\\\"b\\\\c\"";
         QTest::newRow("text with ESC, BEL and DEL written out")
             << PrintOp(30, 30, 0, QStringLiteral("\x1b]0;t\x07\x7f")) << "Print 30 30 #000000 \"\\x1b]0;t\\x07\\x7f\"";
-        QTest::newRow("text with a C1 control and bidi controls written out")
-            << PrintOp(30, 30, 0, QString::fromUtf16(u"\u009b2J\u202ex\u2066\u2069\u2028"))
-            << QString::fromUtf16(u"Print 30 30 #000000 \"\\x9b2J\\u202ex\\u2066\\u2069\u2028\"");
+        QTest::newRow("text with a C1 control, bidi controls and separators written out")
+            << PrintOp(30, 30, 0, QString::fromUtf16(u"\u009b2J\u202ex\u2066\u2069\u2028\u2029"))
+            << QString::fromUtf16(u"Print 30 30 #000000 \"\\x9b2J\\u202ex\\u2066\\u2069\\u2028\\u2029\"");
         QTest::newRow("text with %1") << PrintOp(30, 30, 0, QStringLiteral("%1 %2"))
                                       << "Print 30 30 #000000 \"%1 %2\"";
         QTest::newRow("current x") << x << "CurrentX 330";
