@@ -40,6 +40,19 @@ QString CellName(const EntryTable& table, int o)
     return name;
 }
 
+QString GridSummary(const DrawnGrid& shown)
+{
+    if (shown.cells == 0)
+        return QStringLiteral("Bosh");
+    const auto counted = [](int n, QStringView one, QStringView many) {
+        return QString::number(n) + u' ' + (n == 1 ? one : many).toString();
+    };
+    const QLatin1StringView separator(", ");
+    return counted(shown.cells, u"qeliz\u00eb", u"qeliza") + separator
+        + counted(shown.rows, u"rresht", u"rreshta") + separator
+        + counted(shown.columns, u"shtyll\u00eb", u"shtylla");
+}
+
 QStringList GridHeaderTexts(const EntryTable& table)
 {
     if (!PainterDrawsCells(table) || table.EntryCount != kLetterMatrixEntries)

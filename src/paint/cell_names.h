@@ -35,6 +35,10 @@ int EntryAtCell(const DrawnGrid& grid, GridCell cell);
 // exactly as printed, joined by ", " (a label holds no comma).
 QString CellName(const EntryTable& table, int o);
 
+// "Bosh" (empty), or "36 qeliza, 6 rreshta, 6 shtylla": cells, rows and
+// columns, each in the singular for one.
+QString GridSummary(const DrawnGrid& shown);
+
 // The 36 header texts of the letter-pair matrix, which head both its
 // columns and its rows; none for any other grid.
 QStringList GridHeaderTexts(const EntryTable& table);

@@ -2,6 +2,7 @@
 
 #include <libdeflate.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace cellaro {
@@ -21,6 +22,21 @@ void AppendChunk(QByteArray& out, const char (&type)[5], const QByteArray& data)
     out.append(type, 4);
     out.append(data);
     AppendBigEndian(out, libdeflate_crc32(0, out.constData() + typeAt, std::size_t(4 + data.size())));
+}
+
+// tEXt holds Latin-1 without NUL; iTXt UTF-8, here uncompressed and with
+// no language given.
+void AppendText(QByteArray& out, const QByteArray& keyword, const QString& text)
+{
+    const bool latin1 = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() - 1u < 0xFFu; });
+    QByteArray data = keyword;
+    data.append('\0');
+    if (latin1) {
+        AppendChunk(out, "tEXt", data.append(text.toLatin1()));
+        return;
+    }
+    data.append("\0\0\0\0", 4); // uncompressed, method 0, no language tag, no translated keyword
+    AppendChunk(out, "iTXt", data.append(text.toUtf8()));
 }
 
 } // namespace
@@ -50,6 +66,8 @@ QByteArray PngFile(const PngHeader& header, const QByteArray& zlibStream)
         resolution.append(char(1)); // per metre
         AppendChunk(out, "pHYs", resolution);
     }
+    for (const auto& [keyword, text] : header.texts)
+        AppendText(out, keyword, text);
     AppendChunk(out, "IDAT", zlibStream);
     AppendChunk(out, "IEND", QByteArray());
     return out;

@@ -112,9 +112,9 @@ private:
     int current_ = 0;
 };
 
-QByteArray OwnPng(const PixelBuffer& image, const IndexedPixels* indexed)
+QByteArray OwnPng(const PixelBuffer& image, const IndexedPixels* indexed, const PngTexts& texts)
 {
-    PngHeader header { image.width, image.height, {}, kDotsPerMeter, kDotsPerMeter };
+    PngHeader header { image.width, image.height, {}, kDotsPerMeter, kDotsPerMeter, texts };
     if (indexed) {
         header.palette = indexed->palette;
         const std::size_t rowBytes = IndexedRowBytes(image);
@@ -129,11 +129,11 @@ QByteArray OwnPng(const PixelBuffer& image, const IndexedPixels* indexed)
 
 } // namespace
 
-QByteArray EncodePng(const PixelBuffer& image, PaletteUse palette)
+QByteArray EncodePng(const PixelBuffer& image, PaletteUse palette, const PngTexts& texts)
 {
     const std::optional<IndexedPixels> indexed =
         palette == PaletteUse::WhenFewColours ? IndexedPixelsOf(image) : std::nullopt;
-    return OwnPng(image, indexed ? &*indexed : nullptr);
+    return OwnPng(image, indexed ? &*indexed : nullptr, texts);
 }
 
 } // namespace cellaro

@@ -6,6 +6,7 @@
 // grid without texts). bench/png_candidates.cpp measured it against the
 // toolkit's writer and libpng's filters and zlib levels.
 
+#include "render/png_chunks.h"
 #include "surface/pixel_buffer.h"
 
 #include <QByteArray>
@@ -16,7 +17,9 @@ namespace cellaro {
 enum class PaletteUse { WhenFewColours, Never };
 
 // The picture's pixels as an opaque 8-bit PNG at 96 dots per inch, the
-// resolution of the screen pixels it stands for.
-QByteArray EncodePng(const PixelBuffer& image, PaletteUse palette = PaletteUse::WhenFewColours);
+// resolution of the screen pixels it stands for, with `texts` saying what
+// it shows.
+QByteArray EncodePng(const PixelBuffer& image, PaletteUse palette = PaletteUse::WhenFewColours,
+                     const PngTexts& texts = {});
 
 } // namespace cellaro

@@ -59,6 +59,7 @@ int RunRenderRequest(const RenderOptions& options, cli::CommandStreams& streams)
     Session session;
     session.scheme = options.scheme;
     session.schemesBefore = options.schemesBefore;
+    session.thresholdText = options.thresholdText;
     QStringList notes = options.notes;
     if (!ReadListOf(options, session, streams, notes))
         return cli::kExitBadInput;

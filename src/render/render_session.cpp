@@ -8,6 +8,7 @@ std::optional<ShowError> ReadSession(const SessionInputs& inputs, Session& sessi
 {
     session.scheme = inputs.scheme;
     session.schemesBefore = inputs.schemesBefore;
+    session.thresholdText = inputs.thresholdText;
     return ReadList(session.form.entries, inputs.listText, ReadThreshold(inputs.thresholdText));
 }
 

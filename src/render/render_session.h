@@ -21,6 +21,7 @@ struct Session {
     FormState form = StartUpFormState(); // with the list read into its table
     Int16 scheme = 0;
     QList<Int16> schemesBefore;
+    QString thresholdText = QStringLiteral("0"); // as typed, for the picture's description
 };
 
 // A session's inputs held in memory.

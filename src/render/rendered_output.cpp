@@ -2,9 +2,11 @@
 
 #include "paint/grid_painter.h"
 #include "render/op_dump.h"
+#include "render/picture_words.h"
 #include "render/png_writer.h"
 #include "render/svg_surface.h"
 #include "surface/image_surface.h"
+#include "surface/product.h"
 #include "surface/recording_surface.h"
 #include "surface/twips.h"
 #include "surface/window_defaults.h"
@@ -21,7 +23,7 @@ ShowOutcome Replay(Session& session, FormSurface& picture)
 
 RenderedOutput RenderSvg(Session& session)
 {
-    SvgSurface surface(kPictureTwips, kPictureTwips, kWindowBackground);
+    SvgSurface surface(kPictureTwips, kPictureTwips, kWindowBackground, PictureSummary(session), CellTitles(session));
     RenderedOutput output;
     output.show = Replay(session, surface);
     output.bytes = surface.Finish();
@@ -44,8 +46,9 @@ RenderedOutput RenderPicture(Session& session, PictureFormat format)
 {
     if (format == PictureFormat::Svg)
         return RenderSvg(session);
+    const PngTexts texts { { "Software", ProductVersionLine() }, { "Description", PictureSummary(session) } };
     const RenderedImage rendered = RenderImage(session);
-    return RenderedOutput { rendered.show, EncodePng(rendered.image) };
+    return RenderedOutput { rendered.show, EncodePng(rendered.image, PaletteUse::WhenFewColours, texts) };
 }
 
 RenderedOutput RenderDump(Session& session)

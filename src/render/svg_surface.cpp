@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace cellaro {
 
@@ -27,11 +28,9 @@ QString ColourName(Colour colour)
         .arg(BlueOf(colour), 2, 16, QLatin1Char('0'));
 }
 
-bool IsXmlCharacter(char32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
+bool ShowsNothing(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
+
+bool IsXmlCharacter(char16_t c) { return c < 0xD800 || (c >= 0xE000 && c <= 0xFFFD); }
 
 } // namespace
 
@@ -50,7 +49,9 @@ QString XmlText(QStringView text)
         case u'<': safe.append(u"&lt;"); break;
         case u'>': safe.append(u"&gt;"); break;
         case u'"': safe.append(u"&quot;"); break;
-        default: safe.append(c.isSurrogate() || !IsXmlCharacter(c.unicode()) ? QChar(0xFFFD) : c);
+        default:
+            if (!ShowsNothing(c.unicode()))
+                safe.append(IsXmlCharacter(c.unicode()) ? c : QChar(0xFFFD));
         }
     }
     return safe;
@@ -61,21 +62,24 @@ struct SvgSurface::Fonts {
     TextLayout layout { set };
 };
 
-SvgSurface::SvgSurface(int widthTwips, int heightTwips, Colour background)
+SvgSurface::SvgSurface(int widthTwips, int heightTwips, Colour background, const QString& description,
+                       QStringList cellTitles)
     : width_(widthTwips)
     , height_(heightTwips)
     , background_(background)
+    , cellTitles_(std::move(cellTitles))
 {
     document_ = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1mm\" height=\"%2mm\""
                                " viewBox=\"0 0 %3 %4\" font-family=\"%5\" font-size=\"%6\">\n"
-                               "<title>%7</title>\n<desc>Colour grid</desc>\n")
+                               "<title>%7</title>\n<desc>%8</desc>\n")
                     .arg(Millimetres(width_), Millimetres(height_))
                     .arg(width_)
                     .arg(height_)
                     .arg(DefaultFontFamily())
                     .arg(kPictureTextPixels * kTwipsPerPixel)
                     .arg(QString::fromUtf8(kProductName))
+                    .arg(XmlText(description.isEmpty() ? QStringLiteral("Colour grid") : description))
                     .toUtf8();
     FillBackground();
 }
@@ -84,6 +88,7 @@ SvgSurface::~SvgSurface() = default;
 
 QByteArray SvgSurface::Finish()
 {
+    EndCell();
     document_.append("</svg>\n");
     return std::move(document_);
 }
@@ -100,14 +105,27 @@ void SvgSurface::FillBackground()
 
 void SvgSurface::Cls()
 {
+    EndCell();
     // A later rect covers all before it; one background rect is enough.
     if (!blank_)
         FillBackground();
 }
 
+void SvgSurface::EndCell()
+{
+    if (std::exchange(inCell_, false))
+        document_.append("</g>\n");
+}
+
 void SvgSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
 {
     // The outline is one pixel wide, as on the window, centred on the box's edge.
+    EndCell();
+    if (boxes_ < cellTitles_.size()) {
+        document_.append(QStringLiteral("<g><title>%1</title>\n").arg(XmlText(cellTitles_[boxes_])).toUtf8());
+        inCell_ = true;
+    }
+    ++boxes_;
     const QString fill = FillStyle() == BoxFill::Solid ? ColourName(FormSurface::FillColor()) : QStringLiteral("none");
     document_.append(QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\" stroke=\"%6\""
                                     " stroke-width=\"%7\" stroke-linejoin=\"miter\"/>\n")
@@ -124,10 +142,13 @@ void SvgSurface::Print(const QString& text)
     // baseline. Only what can show is written: a label may be megabytes long.
     const float baseline = CurrentY() + float(fonts().set.Ascent() * kTwipsPerPixel);
     const double room = (width_ - CurrentX()) / kTwipsPerPixel;
-    const qsizetype shown = fonts().layout.LayOut(text, room).length;
+    const QStringView shown = QStringView(text).first(fonts().layout.LayOut(text, room).length);
+    // A viewer lays an SVG text out left to right unless told otherwise; the
+    // picture takes a text's direction from its first strong character, as
+    // an isolate that starts there does.
+    const QString content = TextLayout::NeedsBidi(shown) ? u'\u2068' + XmlText(shown) + u'\u2069' : XmlText(shown);
     document_.append(QStringLiteral("<text x=\"%1\" y=\"%2\" fill=\"%3\" xml:space=\"preserve\">%4</text>\n")
-                         .arg(Number(CurrentX()), Number(baseline), ColourName(ForeColor()),
-                              XmlText(QStringView(text).first(shown)))
+                         .arg(Number(CurrentX()), Number(baseline), ColourName(ForeColor()), content)
                          .toUtf8());
     blank_ = false;
 }

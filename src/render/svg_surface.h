@@ -6,6 +6,10 @@
 // the twips the painter handed over; the picture's physical size is that
 // of the same area in pixels at 96 dpi. Texts name the built-in font at
 // the picture's size; the SVG's viewer draws them.
+//
+// The document says what it shows: a title, a description, and each cell
+// (a box and the texts printed after it) as a group with a title of its
+// own, which a viewer shows as the cell's tooltip.
 
 #include "surface/font_set.h"
 #include "surface/form_surface.h"
@@ -13,6 +17,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -21,7 +26,9 @@ namespace cellaro {
 class SvgSurface : public FormSurface {
 public:
     // Starts as the empty surface: the area filled with the background.
-    SvgSurface(int widthTwips, int heightTwips, Colour background);
+    // `cellTitles` title the boxes in the order they are drawn.
+    SvgSurface(int widthTwips, int heightTwips, Colour background, const QString& description = QString(),
+               QStringList cellTitles = {});
     ~SvgSurface() override;
 
     void Cls() override;
@@ -34,6 +41,7 @@ public:
 private:
     struct Fonts;
     void FillBackground();
+    void EndCell();
     Fonts& fonts();
 
     int width_;
@@ -43,11 +51,16 @@ private:
     // The font's ascent and the visible part of long texts, found with the
     // picture's own layout once a text is printed.
     std::unique_ptr<Fonts> fonts_;
-    bool blank_ = false; // nothing drawn since the background was laid
+    QStringList cellTitles_;
+    qsizetype boxes_ = 0; // drawn so far
+    bool inCell_ = false; // a cell's group is open
+    bool blank_ = false;  // nothing drawn since the background was laid
 };
 
-// The text as XML can carry it, escaped: characters XML 1.0 forbids
-// (control codes, U+FFFE, U+FFFF, unpaired surrogates) become U+FFFD.
+// A label's text as XML can carry it, escaped: the characters the picture
+// shows nothing for (control codes, DEL, C1 controls, the line and
+// paragraph separators) are left out, the others XML 1.0 forbids (U+FFFE,
+// U+FFFF, unpaired surrogates) become U+FFFD.
 QString XmlText(QStringView text);
 
 } // namespace cellaro

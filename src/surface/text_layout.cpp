@@ -144,9 +144,11 @@ TextLayout::TextLayout(FontSet& fonts)
 
 bool TextLayout::LaidOutWhole(QStringView text) { return text.size() <= kAlwaysWhole; }
 
+bool TextLayout::NeedsBidi(QStringView text) { return cellaro::NeedsBidi(CodePoints(text)); }
+
 LaidOutText TextLayout::LayOut(QStringView text, double room)
 {
-    if (LaidOutWhole(text) || NeedsBidi(CodePoints(text)))
+    if (LaidOutWhole(text) || NeedsBidi(text))
         return Shape(text);
     // Half the room again and some pixels more: kerning and shaping never
     // bring a glyph after the cut that far back.

@@ -50,6 +50,9 @@ public:
 
     // Whether LayOut lays `text` out whole wherever it starts.
     static bool LaidOutWhole(QStringView text);
+    // Whether `text` holds anything right to left, an Arabic number or a
+    // bidi control: its direction is then its first strong character's.
+    static bool NeedsBidi(QStringView text);
 
     FontSet& fonts() { return fonts_; }
 

@@ -115,21 +115,6 @@ private:
     int o_;
 };
 
-// "Bosh" (empty), or "36 qeliza, 6 rreshta, 6 shtylla": cells, rows and
-// columns, each in the singular for one.
-QString GridSummary(const DrawnGrid& shown)
-{
-    if (shown.cells == 0)
-        return QStringLiteral("Bosh");
-    const auto counted = [](int n, QStringView one, QStringView many) {
-        return QString::number(n) + u' ' + (n == 1 ? one : many).toString();
-    };
-    const QLatin1StringView separator(", ");
-    return counted(shown.cells, u"qeliz\u00eb", u"qeliza") + separator
-        + counted(shown.rows, u"rresht", u"rreshta") + separator
-        + counted(shown.columns, u"shtyll\u00eb", u"shtylla");
-}
-
 QRect PixelRect(TwipPoint first, TwipPoint last)
 {
     return QRect(QPoint(TwipsToPixels(first.x), TwipsToPixels(first.y)),

@@ -131,6 +131,29 @@ private slots:
         QCOMPARE(ours, image.convertToFormat(QImage::Format_RGB32));
     }
 
+    // Image viewers read what the picture is from its text chunks: Latin-1
+    // as tEXt, anything else as UTF-8 in iTXt.
+    void textsSayWhatThePictureShows_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QByteArray>("chunk");
+        QTest::newRow("Latin-1") << QString::fromUtf8("1 qelizë, 1 rresht, 1 shtyllë; skema Gri; pragu 0") << QByteArray("tEXt");
+        QTest::newRow("beyond Latin-1") << QString::fromUtf8("Bosh; skema Gri; pragu ∞") << QByteArray("iTXt");
+    }
+
+    void textsSayWhatThePictureShows()
+    {
+        QFETCH(QString, description);
+        const PngTexts texts { { "Software", QStringLiteral("Cellaro 1.00") }, { "Description", description } };
+        const QByteArray png = EncodePng(BufferOf(Colours(3)), PaletteUse::WhenFewColours, texts);
+        QFETCH(QByteArray, chunk);
+        QVERIFY(png.contains(chunk + "Description"));
+        const QImage decoded = QImage::fromData(png, "PNG");
+        QCOMPARE(decoded.text("Software"), QStringLiteral("Cellaro 1.00"));
+        QCOMPARE(decoded.text("Description"), description);
+        QCOMPARE(Decoded(png), Colours(3));
+    }
+
     // One pixel stands for a screen pixel at 96 dots per inch.
     void resolutionIsTheScreens()
     {

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 using namespace cellaro;
 
 Q_DECLARE_METATYPE(cellaro::BoxFill)
@@ -32,6 +34,10 @@ struct SvgDocument {
     QXmlStreamAttributes root;
     QList<SvgElement> rects;
     QList<SvgElement> texts;
+    QString title;           // of the document
+    QString description;
+    QStringList cellTitles;  // of the groups, in order
+    QList<int> textsInCells; // how many texts each group holds
     QString error;
 };
 
@@ -49,21 +55,36 @@ SvgDocument ReadSvg(const QByteArray& bytes)
     SvgDocument document;
     QXmlStreamReader reader(bytes);
     QList<QXmlStreamAttributes> groups { {} };
+    QStringList open; // the elements around the one read
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement()) {
             const QXmlStreamAttributes inherited = Inherit(groups.last(), reader.attributes());
             const QString name = reader.name().toString();
+            const bool inCell = open.contains(u"g");
             if (name == u"svg")
                 document.root = reader.attributes();
             if (name == u"rect")
                 document.rects.append({ name, inherited, {} });
-            if (name == u"text")
+            if (name == u"text") {
                 document.texts.append({ name, inherited, reader.readElementText() });
-            else
+                if (inCell)
+                    ++document.textsInCells.last();
+            } else if (name == u"title" || name == u"desc") {
+                const QString text = reader.readElementText();
+                if (inCell) {
+                    document.cellTitles.append(text);
+                    document.textsInCells.append(0);
+                } else {
+                    (name == u"title" ? document.title : document.description) = text;
+                }
+            } else {
                 groups.append(inherited);
+                open.append(name);
+            }
         } else if (reader.isEndElement()) {
             groups.removeLast();
+            open.removeLast();
         }
     }
     if (reader.hasError())
@@ -211,6 +232,49 @@ private slots:
                  qPrintable(text.attribute("y")));
     }
 
+    // Each cell is a group titled as the window's grid names it to a screen
+    // reader, holding its box and its texts; the document says what it shows.
+    void cellsSayWhatTheyShow_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<QString>("firstTitle");
+        QTest::addColumn<QString>("lastTitle");
+        QTest::addColumn<int>("textsPerCell");
+        QTest::addColumn<QString>("description");
+
+        QTest::newRow("the default list") << DefaultListText() << 36 << "a, 433, 9.08%" << "zh, 0, 0.00%" << 3
+                                          << "36 qeliza, 6 rreshta, 6 shtylla; skema Gri; pragu 0";
+        QString matrix;
+        for (int i = 1; i <= 1296; ++i)
+            matrix += QStringLiteral("p%1,%2\n").arg(i).arg(i % 50);
+        QTest::newRow("the letter matrix") << matrix << 1296 << "p1, 1" << "p1296, 46" << 0
+                                           << "1296 qeliza, 36 rreshta, 36 shtylla; skema Gri; pragu 0";
+        QTest::newRow("one cell") << "<x>,5\n" << 1 << "<x>, 5, 100.00%" << "<x>, 5, 100.00%" << 3
+                                  << QString::fromUtf8("1 qelizë, 1 rresht, 1 shtyllë; skema Gri; pragu 0");
+        QTest::newRow("nothing drawn") << "a,0\n" << 0 << "" << "" << 0 << "Bosh; skema Gri; pragu 0";
+    }
+
+    void cellsSayWhatTheyShow()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, cells);
+        QFETCH(int, textsPerCell);
+        const SvgDocument svg = RenderSvgOf(list, 0);
+        QVERIFY2(svg.error.isEmpty(), qPrintable(svg.error));
+        QCOMPARE(svg.title, QStringLiteral("Cellaro"));
+        QTEST(svg.description, "description");
+        QCOMPARE(svg.cellTitles.size(), cells);
+        QCOMPARE(svg.rects.size(), 1 + cells);
+        if (cells == 0)
+            return;
+        QTEST(svg.cellTitles.first(), "firstTitle");
+        QTEST(svg.cellTitles.last(), "lastTitle");
+        QVERIFY(std::all_of(svg.textsInCells.begin(), svg.textsInCells.end(), [&](int n) { return n == textsPerCell; }));
+        // The header letters stand outside the cells.
+        QCOMPARE(svg.texts.size() - cells * textsPerCell, cells == 1296 ? 72 : 0);
+    }
+
     void fillStyle_data()
     {
         QTest::addColumn<BoxFill>("style");
@@ -261,8 +325,15 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("markup characters") << "<a & b>" << "<a & b>";
         QTest::newRow("quotes") << "\"q'" << "\"q'";
-        QTest::newRow("escape character") << QStringLiteral("a\x1b") << QStringLiteral("a\uFFFD");
-        QTest::newRow("code 31") << QStringLiteral("\x1f") << QStringLiteral("\uFFFD");
+        // What the picture shows nothing for is left out.
+        QTest::newRow("escape character") << QStringLiteral("a\x1b") << QStringLiteral("a");
+        QTest::newRow("codes 14 and 31") << QStringLiteral("\x0e\x1fz") << QStringLiteral("z");
+        QTest::newRow("DEL and a C1 control") << QStringLiteral("a\x7f\u009bb") << QStringLiteral("ab");
+        QTest::newRow("line and paragraph separators") << QStringLiteral("a\u2028b\u2029c") << QStringLiteral("abc");
+        // Bidi controls order the text in a viewer as in the picture.
+        QTest::newRow("bidi override kept") << QStringLiteral("x\u202Eabc") << QStringLiteral("\u2068x\u202Eabc\u2069");
+        QTest::newRow("right to left, isolated by its first strong character")
+            << QStringLiteral("\u05E9\u05DC abc") << QStringLiteral("\u2068\u05E9\u05DC abc\u2069");
         QTest::newRow("non-character U+FFFF") << QStringLiteral("x\uFFFF") << QStringLiteral("x\uFFFD");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) << QStringLiteral("\uFFFD");
         QTest::newRow("letter outside the basic plane")
