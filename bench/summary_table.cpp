@@ -1,5 +1,7 @@
 #include "summary_table.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <iomanip>
 #include <ostream>
@@ -46,6 +48,11 @@ double InMs(double time, benchmark::TimeUnit unit)
 }
 
 } // namespace
+
+SummaryTable::SummaryTable()
+    : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+{
+}
 
 void SummaryTable::ReportRuns(const std::vector<Run>& runs)
 {

@@ -14,6 +14,9 @@ namespace cellaro::bench {
 
 class SummaryTable : public benchmark::ConsoleReporter {
 public:
+    // In colour on a terminal only: a file or a pipe gets plain text.
+    SummaryTable();
+
     void ReportRuns(const std::vector<Run>& runs) override;
 
     struct Times {

@@ -86,8 +86,9 @@ def cell(samples):
 def print_table(cases, times, ratios_to):
     tools = [t for t in times if any(times[t].get(c) for c in cases)]
     ratio_tools = [t for t in tools if t != ratios_to]
-    print("| case | " + " | ".join(tools) + " | " + " | ".join(f"{t} / {ratios_to}" for t in ratio_tools) + " |")
-    print("|---" * (1 + len(tools) + len(ratio_tools)) + "|")
+    header = ["case"] + tools + [f"{t} / {ratios_to}" for t in ratio_tools]
+    print("| " + " | ".join(header) + " |")
+    print("|---" * len(header) + "|")
     for case in cases:
         mine = times[ratios_to].get(case)
         row = [cell(times[t].get(case, [])) for t in tools]

@@ -46,12 +46,12 @@ list_area="$((X + 642)),$((Y + 32)),138,575"
 button_area="$((X + 642)),$((Y + 7)),58,20"
 grid_x=200 grid_y=46 # over cell b
 
-# Prints "<step> <milliseconds to the answer>"; fails after 60 s.
+# Prints "<step> <milliseconds to the answer> ms"; fails after 60 s.
 # With limits, fails when the answer took longer than the step's limit.
 step() {
   local name=$1 ms limit=$later_limit; shift
   ms=$("$answer_time" "$@") || fail "$name: no answer within 60 s"
-  echo "$name $ms"
+  echo "$name $ms ms"
   case $name in paste|first_click) limit=$first_limit ;; esac
   [ -z "$limit" ] || [ "$ms" -lt "$limit" ] || fail "$name answered in $ms ms, the limit is $limit ms"
 }
