@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (with the peers, gnuplot and matplotlib), builds
 # in Release and runs every benchmark headless:
 #   1. cellaro_bench: parse, paint, Show and repaint at 36, 121, 1296 and

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (libFuzzer + AddressSanitizer +
 # UndefinedBehaviorSanitizer) into build/fuzz and runs each in turn:
 #   show_list    the Show action and the grid painter

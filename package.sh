@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds in Release and writes the Debian package
 # build/package/cellaro_<version>_<arch>.deb, then lints it.
 set -euo pipefail

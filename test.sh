@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the whole test suite headless.
 #   ./test.sh             Release build, all tests
 #   ./test.sh --sanitize  the same under AddressSanitizer + UndefinedBehaviorSanitizer

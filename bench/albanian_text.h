@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A made-up Albanian text: sentences of words drawn with a fixed seed from a
 // small hand-written vocabulary, so every run and every machine gets the

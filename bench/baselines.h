@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two floors the measured code is compared against: the least work a
 // parser or a painter of the same input could do.

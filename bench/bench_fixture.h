@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every benchmark starts from: a window state as start-up leaves it,
 // the window-sized backing image, and the table sizes measured.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the benchmarks headless and prints the table of fastest and median
 // times. Unless told otherwise on the command line, the benchmarks run
 // interleaved in random order, many short repetitions each, so load drift

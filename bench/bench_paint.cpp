@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painter into the window's backing image, the repaint with the blit of
 // that image, the whole Show, and baseline (b).
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parse: the list text into the entry table, without drawing, against
 // baseline (a), and how its time grows with the length of the list.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Process start to the window's first painted frame, and the window's peak
 // resident memory. Run without arguments, the program starts itself again
 // and again as a child that opens the window headless and exits once the

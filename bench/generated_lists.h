@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list texts the benchmarks parse and paint: lines "label,count" ending
 // in CR LF, as the list box holds them after a paste. They are built from a

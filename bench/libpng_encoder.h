@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG through libpng and zlib with one fixed row filter, a zlib level and
 // strategy: the settings the renderer's own writer was measured against.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Where a cellaro-render process spends its instructions, phase by phase.
 
 Runs the program under callgrind for the four benchmark lists and for

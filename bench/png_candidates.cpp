@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG encoder settings for the renderer's pictures, side by side: every row
 // filter (none, sub, up, paeth) at zlib levels 1..6, with the default and the
 // run-length-only strategy, as RGB and (at level 1) as a palette where the

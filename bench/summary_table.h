@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Collects the fastest and the median time of every benchmark as the runs
 // come in and, at the end, prints them per table size with the ratios to

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window on a real (virtual) X server, timed from outside as a user
 # sees it: from the program's start to its first frame on the screen, and
 # from a key to the changed picture with 10000 entries in the list box, for

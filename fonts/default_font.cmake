@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cellaro's default font, Liberation Sans Regular, taken from the installed
 # Debian package fonts-liberation2 and built into the binaries as a Qt
 # resource (:/cellaro/fonts/LiberationSans-Regular.ttf), so the pictures

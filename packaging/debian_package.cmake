@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a build tree writes
 # cellaro_<version>_<arch>.deb with what the install rules put under /usr.
 # The package version is the project's first three numbers (1.0.0.0 gives

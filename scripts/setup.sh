@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up for run.sh, test.sh and bench.sh: installs the Debian
 # packages the build needs when any is missing, then configures and builds.
 # Sourced, not run.
@@ -20,6 +22,8 @@ CELLARO_PACKAGES=(
   # The package: dpkg-shlibdeps for its Depends, and the validators the
   # tests run on the desktop entry and the AppStream metadata.
   dpkg-dev desktop-file-utils appstream
+  # Every file's copyright and licence, checked by the suite.
+  reuse
   # The locale .ci/run runs the renderer's and the parser's tests under a
   # second time (cellaro_ensure_locale makes it).
   locales

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every folder of src/ is a layer and includes only from itself and the
 # layers below it:
 #   app -> window, render -> paint -> entries -> surface

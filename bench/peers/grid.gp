@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The picture cellaro-render draws, with gnuplot: a "label,count" list as a
 # square grid of filled, outlined boxes on a 639 x 639 PNG, grey from white
 # (count 0) to black (the largest count) as in the Gri scheme; label, count

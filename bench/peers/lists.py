@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The benchmark lists as files: the formula of bench/generated_lists.cpp
 (GeneratedList), so the peers draw the very lists cellaro_bench measures.
 

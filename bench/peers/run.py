@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """cellaro-render against gnuplot and matplotlib drawing the same picture.
 
 Every run draws each list once with every tool, in turn, so that a busy

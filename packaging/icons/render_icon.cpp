@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders Cellaro's SVG icon as square PNGs for the icon theme:
 //   render_icon <icon.svg> <folder> <size>...
 // writes <folder>/<size>x<size>/cellaro.png for each size.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Cellaro is a window and nothing else. Where no display can be reached it
 // says so in one line and ends with a non-zero status, instead of the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cellaro: one window that turns a list of labelled counts into a colour
 // grid. Closing the window ends the program.
 

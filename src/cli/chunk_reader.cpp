@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/chunk_reader.h"
 
 #include "cli/system_error.h"

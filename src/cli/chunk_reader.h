@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a file or standard input in chunks handed to a consumer, so a tool's
 // memory stays the same whatever the input's size.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The standard streams a command runs with, passed in so the whole command
 // also runs in-process: its input and output descriptors (and whether the

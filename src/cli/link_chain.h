@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a path written to really ends: the last target of its chain of
 // symbolic links, or one of the tool's own open descriptors when the path

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes a tool's output to "-o FILE" or standard output and says, in one
 // line, when any part of that failed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Descriptors 0, 1 and 2 as the tool found them. A tool started with one of
 // them closed would otherwise hand that number to the next open() (a file,

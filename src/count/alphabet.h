@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letters of the alphabet (entries/alphabet.h), by their index there,
 // and how the text's characters map onto them. Characters reach the

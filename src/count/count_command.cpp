@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "count/count_command.h"
 
 #include "cli/byte_order_mark.h"

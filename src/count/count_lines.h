@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The counts as a list Cellaro reads: one "label,count" line per letter, or
 // per pair of letters, in the alphabet's order.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counts Cellaro can store: a list's count must fit in 16 bits, so a count
 // above 32767 is either refused or all counts are divided by a power of ten.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What counting a text gives: how often each letter occurs, and how often
 // each ordered pair of letters follows each other inside one word.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cellaro-count: the letters, or pairs of letters, of Albanian texts as a
 // list Cellaro shows.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads UTF-8 bytes, in chunks cut anywhere, into the tokenizer's units.
 //

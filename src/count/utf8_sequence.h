@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One UTF-8 sequence at a time, strictly: no overlong forms, no surrogates,
 // nothing above U+10FFFF.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns units into letters and counts them. Two-unit letters are taken
 // greedily from left to right ("shtëpi": sh t ë p i), so a unit that can

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The store of accepted entries: labels and counts at indexes
 // 1..EntryCount. Index 0 is never written; slots above EntryCount keep

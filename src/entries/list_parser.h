@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the list text into the entry table: the text cut into finished
 // lines (entries/list_lines.h), each line accepted or skipped

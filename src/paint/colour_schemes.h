@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight colour schemes that turn a count into a cell's fill colour.
 // Shade schemes compute a shade from the count and build the colour from

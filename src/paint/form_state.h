@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the window owns besides its widgets: the entry table, the
 // palette and the grid geometry. The window keeps one; the command-line

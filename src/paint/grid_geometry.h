@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the grid's cells stand. The cell size is held in pixels and turned
 // into twips by 15; the margins are twips. The painter and the mouse-release

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws the entry table as a square grid of filled, outlined boxes, row by
 // row, with label, count and share printed in each box of a small table and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 36 letters printed along the top and down the left of a 36 x 36 grid,
 // those of the alphabet (entries/alphabet.h). Among the header letters,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse-release marker: when the grid shows entries, a release of a
 // mouse button over the drawing area reports a horizontal coordinate in a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window as start-up leaves it: the grid laid out for 6 x 6 cells of
 // 100 pixels, 225 twips from the left and top edges, and the controls in a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A zlib stream of picture rows, compressed by what a rendered grid is made
 // of: long runs of one colour and rows that repeat the row above. Each

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list a command line names, read as it arrives: UTF-8 bytes decoded a
 // stretch at a time (a leading byte-order mark dropped) and parsed as they

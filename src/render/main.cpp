@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cellaro-render: the grid the window's Show draws, written to a file.
 
 #include "cli/command_line.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text form of the entry table and of recorded drawing operations, one
 // item a line, for scripts and for diffing two lists. Positions are twips,

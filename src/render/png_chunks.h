@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The PNG file around an already compressed image: signature, header,
 // palette, resolution, texts, the image data, the end, each chunk with its

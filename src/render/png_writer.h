@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG encoding of a rendered picture with no image-format plugins: the
 // renderer's own deflate (DeflateRows: matches to the pixel on the left and

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole cellaro-render command, from its arguments to its exit status,
 // with the standard streams passed in so it runs in-process as well.

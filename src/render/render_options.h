@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The renderer's command line: which list, threshold and schemes to show,
 // and where the picture goes. Parsing only; nothing is read or written here.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A session of the window replayed on a state of its own: the list read
 // into the window's state as start-up leaves it, the earlier schemes shown

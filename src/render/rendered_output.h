@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The final Show of a session, drawn on the surface of each output kind and
 // turned into the bytes of the output: PNG, SVG or the text dump.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scheme selector's eight items, as the renderer names them on its
 // command line: by item text ("Gri" ... "Ngj4") or by index (0..7).

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numeric and text services the drawing and parsing code is written
 // against: reading a leading number, trimming, number to text.

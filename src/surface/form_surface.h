@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface the parser, the painter and the marker draw through:
 // a clear, a box with an outline colour, a text at the current position, and

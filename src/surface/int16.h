@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tool keeps counts and geometry in 16-bit signed integers. Every
 // conversion into that range goes through here, so the rounding rule (to

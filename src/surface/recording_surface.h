@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A surface that draws nothing and records every operation in order, with
 // its twips, colours and texts, so tests can assert exactly what was drawn.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions and sizes on the window are twips; the screen works in pixels.
 // The factor is fixed at 15 twips to the pixel.

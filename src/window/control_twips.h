@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Positions and sizes of the window and its controls in twips, the unit the
 // start-up layout is written in. Controls are measured in the window's

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's drawing area: a widget behind the controls that covers the
 // whole client area and holds the surface the tool draws on.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Cellaro window: the list box, the Show button, the scheme selector,
 // the ">=" label and the threshold box in a column on the right, and the

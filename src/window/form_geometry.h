@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window geometry rules in twips. The window's Width and Height are its
 // outer size, frame included; controls and drawing are placed in the client

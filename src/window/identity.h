@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Who the window says it is: the caption and the icon. The product's name,
 // which also titles the message boxes, and its version come from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list box keeps every text block it inserts at most kPieceLength
 // characters long. Qt lays out, shapes and measures a whole block at every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list box: a plain text edit without wrapping whose pasted and dropped
 // text goes into text blocks of at most kPieceLength characters (see

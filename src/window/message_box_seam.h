@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the window goes through one function, so tests can
 // answer the box and read its title and text instead of a person.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times how long the program on the X server named by DISPLAY takes to
 // answer an input: runs the input command (xdotool ...), then polls the
 // screen every 2 ms until the answer is visible, and prints the time from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X clipboard for scripts, as UTF-8 files, so a script can paste
 // megabytes into the window with one Ctrl+V instead of typing them, and
 // read back what the window copies.

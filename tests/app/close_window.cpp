@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks an X window to close the way its title bar's close button does,
 // with a WM_DELETE_WINDOW message of the WM_PROTOCOLS kind, so the program
 // ends normally: a clean close, not a kill.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a reachable display the program prints one line and exits non-zero.
 #   no_display.sh <cellaro>
 set -uo pipefail

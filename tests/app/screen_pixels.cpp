@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads pixels of the X screen named by DISPLAY: for every "x,y" argument
 // prints "r g b" on a line of its own. The end-to-end test uses it on the
 // virtual X server instead of a screenshot file.

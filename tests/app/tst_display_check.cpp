@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one line the program prints when it has no display to open on.
 
 #include "app/display_check.h"

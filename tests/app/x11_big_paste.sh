@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pastes 5 MB into the real window's list box on a virtual X server, with
 # one Ctrl+V through the clipboard, and times how long the window takes to
 # answer what a user does next: the first and a later release over the grid

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the built program on a virtual X server, presses Alt+S with real X
 # input and checks the screen's pixels against the cell colours of the
 # default list in the grey scheme. Then a mouse release over cell b must

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that drive the real window on a virtual X server.
 #   x11_prologue   skips the script (exit 77) where Xvfb is not installed and
 #                  fails it without xdotool; makes $work, a folder of the

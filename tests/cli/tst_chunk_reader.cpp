@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded chunked reading: the chunks put back together are the input, the
 // size limit and the consumer's decision stop it, errors name the input.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The output writer: which targets are replaced through a temporary file and
 // which are written straight into, what is left when writing fails, and the
 // real program with its standard descriptors closed, full or appending.

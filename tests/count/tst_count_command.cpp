@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole cellaro-count command in-process: exit statuses, the one line on
 // standard error, what it writes and what it leaves; its lists read back by
 // Cellaro's own parser; and its pairs piped into the real cellaro-render.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting a text: which letters a text is read as (two-unit letters taken
 // greedily, case and NFD folded, words ended by anything else), the pairs
 // inside words, invalid bytes, and counts that do not depend on where the

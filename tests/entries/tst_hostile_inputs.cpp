@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile list and threshold texts through the Show action and the painter
 // on the recording surface. Every row states what the table must hold and
 // how many boxes and texts the picture has, or which error names which

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list parser and the Show action: which lines are accepted and with
 // what label and count, the known totals of the default list, the threshold
 // box, and the rejection of a list that cannot be stored, which must leave

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Show after Show on the same table: each parse rewrites the labels in the
 // slots' own buffers and reads most lines where they stand in the list
 // text, so these rows check that nothing of an earlier label, of a dropped

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every file of the given folders once through the fuzz target and its
 // checks, so the starting corpus (and any input a fuzzing run saved as a
 // finding) stays a regression test of the ordinary and sanitizer builds,

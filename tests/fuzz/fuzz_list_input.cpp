@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes how the renderer reads a list file: bytes decoded a stretch at a
 // time (byte-order mark, invalid UTF-8, any line ends) and parsed as they
 // arrive, and the size limit. Whatever the bytes and however they are cut,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the Show action and the grid painter on the recording surface.
 //
 // Input layout (every byte after the header is free text):

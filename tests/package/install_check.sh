@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from this build tree with CPack, unpacks it into
 # a temporary root with dpkg-deb and runs the programs from there, with the
 # system's libraries only: their versions must be the build tree's, and the

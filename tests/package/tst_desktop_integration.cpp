@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the package adds around the programs, held against the programs
 // themselves: each program's manual page names the options and the exit
 // statuses its --help names, every --help keeps the one layout,

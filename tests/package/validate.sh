@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Cellaro developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a validator on a file; its findings fail the test.
 #   validate.sh <validator> [<argument>...] <file>
 # Exits 77 (skipped) only when the validator is not installed.

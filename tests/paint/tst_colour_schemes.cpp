@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight colour schemes: the palettes they write, the shade and palette
 // index of a count, the end colours for every maximum, ties, and the
 // negative counts that reach past a scheme's own entries.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid painter on the recording surface: cell sizes, box corners and
 // text positions of the reference layouts, the exact operations of a cell,
 // outline colours, texts and header letters by table size, the percentage

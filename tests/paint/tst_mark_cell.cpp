@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse-release marker on the recording and image surfaces: its message,
 // the cell size it recomputes, the cell it picks and the outline it draws.
 

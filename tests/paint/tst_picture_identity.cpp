@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's backing image must hold exactly the picture the drawing
 // operations describe, however the image surface gets its pixels there.
 // Each row runs the same Shows on a recording surface and on an image

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The --dump text: the entry table and the drawing operations of the final
 // Show, one a line, exactly as the recording surface saw them.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's PNG encoder: whatever the settings, the file decodes to the
 // very pixels the toolkit's own PNG writer gives back.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole command: exit codes, messages, the files it leaves behind, and
 // the picture it writes. Most cases run in-process; a few run the program.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile list files through the real cellaro-render program. A list that
 // cannot be shown gives exactly one line on standard error, a non-zero exit
 // and no output file (an existing one keeps its bytes); a list that is odd

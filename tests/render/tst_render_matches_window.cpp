@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer draws exactly what the window shows: after the same Shows,
 // its picture equals the window's backing image over the drawing area,
 // pixel for pixel, both in-process and from the real program.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's command line: what each argument list asks for, and which
 // argument lists are usage errors.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SVG picture: one <rect> per box and one <text> per printed text, at
 // the twips the painter hands over, in the painter's colours.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a command-line tool's whole command in-process, the way its main()
 // would, with standard input and output as files in the current folder

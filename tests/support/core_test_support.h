@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared building blocks of the core's tests: tables made from plain lists of
 // counts, the locale switch the percentage texts depend on, and readable

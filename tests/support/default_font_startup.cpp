@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every test program starts with Cellaro's default font, as the window and
 // the renderer do: set as soon as the test's application object exists.
 

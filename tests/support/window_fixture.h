@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real window for tests on the offscreen platform: message boxes are
 // answered and recorded instead of shown, paints are counted, and mouse

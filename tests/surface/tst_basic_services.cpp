@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric and text services everything else is written against: the
 // leading-number reader, trimming, number to text, two-decimal formatting in
 // the user's locale, the 16-bit conversion, RGB and the twip factor.

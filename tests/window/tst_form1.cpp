@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform, driven with key and mouse
 // events: start-up, layout, keys, schemes, the marker, repaints and errors,
 // and the grid's table that assistive technology reads.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile lists typed or pasted into the real window. Whatever the text,
 // the window keeps running, shows what it can, says in one message box what
 // it cannot (naming the line), and never loses the list text.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window geometry rules and the window's identity.
 
 #include "window/form_geometry.h"

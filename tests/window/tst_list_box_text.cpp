@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: the Cellaro developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list box's text as the tool reads it: CR LF at every line break and
 // nothing at a join between two pieces of a long line; its selection
 // counted in that text; what a copy of it gives; and the blocks a pasted
