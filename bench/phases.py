@@ -13,6 +13,7 @@ of each phase, from the inclusive cost of the functions that begin it:
     fc-init   of that or of the teardown: fontconfig reading its configuration
     parse     reading the list file (ReadListFile), or the list text (ReadList)
     paint     PaintGrid, less the font database when the first text loads it
+    texts     of paint, the picture's texts: layout, glyphs, blending
     encode    PNG encoding (the toolkit's writer or EncodePng)
     write     QSaveFile open, write, commit
     teardown  ~QGuiApplication, then the exit handlers
@@ -39,6 +40,7 @@ FUNCTIONS = {
     "parse": r"cellaro::ReadList\(",
     "read_list": r"cellaro::ReadListFile\(",
     "paint": r"cellaro::PaintGrid\(",
+    "texts": r"cellaro::TextPainter::Print\(",
     "toolkit_png": r"QImage::save\(QIODevice\*",
     "encode_png": r"cellaro::EncodePng\(",
     "save_open": r"QSaveFile::open\(",
@@ -47,7 +49,7 @@ FUNCTIONS = {
     "dtor": r"QGuiApplication::~QGuiApplication\(\)",
     "exit": r"stdlib/exit\.c:exit ",
 }
-COLUMNS = ["total", "start", "app", "fonts", "fc-init", "parse", "paint", "encode", "write", "teardown", "rest"]
+COLUMNS = ["total", "start", "app", "fonts", "fc-init", "parse", "paint", "texts", "encode", "write", "teardown", "rest"]
 
 
 def inclusive_costs(profile):
@@ -72,6 +74,7 @@ def phases(c):
         "fc-init": c["fc_init"],
         "parse": max(c["read_list"], c["parse"]),
         "paint": max(c["paint"] - fonts_in_paint, 0),
+        "texts": c["texts"],
         "encode": c["toolkit_png"] + c["encode_png"],
         "write": c["save_open"] + c["save_write"] + c["save_commit"],
         "teardown": c["dtor"] + c["exit"],
