@@ -51,17 +51,18 @@ FT_Library Library()
 
 std::unique_ptr<FontFace> FontFace::FromStaticBytes(const char* bytes, std::size_t size, double pixelSize)
 {
-    hb_blob_t* blob = hb_blob_create(bytes, unsigned(size), HB_MEMORY_MODE_READONLY, nullptr, nullptr);
-    std::unique_ptr<FontFace> face(new FontFace(blob, 0, pixelSize));
-    return face->outlines_ ? std::move(face) : nullptr;
+    return Made(hb_blob_create(bytes, unsigned(size), HB_MEMORY_MODE_READONLY, nullptr, nullptr), 0, pixelSize);
 }
 
 std::unique_ptr<FontFace> FontFace::FromFile(const std::string& path, int index, double pixelSize)
 {
     hb_blob_t* blob = hb_blob_create_from_file_or_fail(path.c_str());
-    if (!blob)
-        return nullptr;
-    std::unique_ptr<FontFace> face(new FontFace(blob, index, pixelSize));
+    return blob ? Made(blob, index, pixelSize) : nullptr;
+}
+
+std::unique_ptr<FontFace> FontFace::Made(hb_blob_t* bytes, int index, double pixelSize)
+{
+    std::unique_ptr<FontFace> face(new FontFace(bytes, index, pixelSize));
     return face->outlines_ ? std::move(face) : nullptr;
 }
 

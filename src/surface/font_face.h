@@ -44,6 +44,8 @@ public:
 
 private:
     FontFace(hb_blob_t* bytes, int index, double pixelSize);
+    // The face of `bytes`, which it takes; nothing when they are no font.
+    static std::unique_ptr<FontFace> Made(hb_blob_t* bytes, int index, double pixelSize);
 
     hb_blob_t* bytes_ = nullptr;
     FT_FaceRec_* outlines_ = nullptr; // none when the bytes are no font FreeType can scale

@@ -8,6 +8,7 @@
 #include <hb.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace cellaro {
 
@@ -15,20 +16,22 @@ namespace {
 
 struct ListedFont {
     FontFile file;
-    FcCharSet* characters = nullptr;
+    std::unique_ptr<FcCharSet, void (*)(FcCharSet*)> characters; // a copy of the font's own
 };
 
 // The machine's outline fonts (glyphs are drawn from outlines, so
 // bitmap-only fonts are left out), as fontconfig sorts them for a
-// sans-serif text.
+// sans-serif text. The configuration is read into an object of our own,
+// dropped once the list is made: nothing of it stays behind.
 std::vector<ListedFont> ListMachineFonts()
 {
     std::vector<ListedFont> fonts;
+    FcConfig* config = FcInitLoadConfigAndFonts();
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif"));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcFontSet* sorted = FcFontSort(nullptr, pattern, FcTrue, nullptr, &result);
+    FcFontSet* sorted = config ? FcFontSort(config, pattern, FcTrue, nullptr, &result) : nullptr;
     FcPatternDestroy(pattern);
     for (int i = 0; sorted && i < sorted->nfont; ++i) {
         FcChar8* path = nullptr;
@@ -36,13 +39,18 @@ std::vector<ListedFont> ListMachineFonts()
         FcBool outline = FcFalse;
         int index = 0;
         FcPatternGetInteger(sorted->fonts[i], FC_INDEX, 0, &index);
-        if (FcPatternGetString(sorted->fonts[i], FC_FILE, 0, &path) == FcResultMatch
-            && FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &characters) == FcResultMatch
-            && FcPatternGetBool(sorted->fonts[i], FC_OUTLINE, 0, &outline) == FcResultMatch && outline)
-            fonts.push_back({ { reinterpret_cast<const char*>(path), index }, FcCharSetCopy(characters) });
+        if (FcPatternGetString(sorted->fonts[i], FC_FILE, 0, &path) != FcResultMatch
+            || FcPatternGetCharSet(sorted->fonts[i], FC_CHARSET, 0, &characters) != FcResultMatch
+            || FcPatternGetBool(sorted->fonts[i], FC_OUTLINE, 0, &outline) != FcResultMatch || !outline)
+            continue;
+        ListedFont font { { reinterpret_cast<const char*>(path), index }, { FcCharSetCreate(), FcCharSetDestroy } };
+        FcCharSetMerge(font.characters.get(), characters, nullptr);
+        fonts.push_back(std::move(font));
     }
     if (sorted)
         FcFontSetDestroy(sorted);
+    if (config)
+        FcConfigDestroy(config);
     return fonts;
 }
 
@@ -59,7 +67,7 @@ std::optional<FontFile> MachineFontFor(char32_t c)
 {
     static const std::vector<ListedFont> fonts = ListMachineFonts();
     for (const ListedFont& font : fonts)
-        if (FcCharSetHasChar(font.characters, c))
+        if (FcCharSetHasChar(font.characters.get(), c))
             return font.file;
     return std::nullopt;
 }

@@ -25,7 +25,7 @@ void TextPainter::Print(PixelBuffer& buffer, int left, int top, const QString& t
 
 const CoverageMask& TextPainter::Glyph(const PlacedGlyph& placed, int subpixel)
 {
-    const GlyphKey key { placed.face, placed.glyph, subpixel };
+    const GlyphKey key = GlyphKey(placed.face) << 40 | GlyphKey(placed.glyph) << 8 | GlyphKey(subpixel);
     if (const CoverageMask* cached = glyphs_.Find(key))
         return *cached;
     CoverageMask image = fonts_.face(placed.face).Draw(placed.glyph, subpixel);

@@ -18,29 +18,13 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 
 namespace cellaro {
 
-struct GlyphKey {
-    int face = 0;
-    unsigned glyph = 0;
-    int subpixel = 0;
-    bool operator==(const GlyphKey&) const = default;
-};
-
-struct GlyphKeyHash {
-    std::size_t operator()(const GlyphKey& key) const
-    {
-        return std::hash<unsigned long long>()((unsigned long long)(key.face) << 40
-                                               ^ (unsigned long long)(key.glyph) << 8 ^ unsigned(key.subpixel));
-    }
-};
-
-using GlyphCache = LruCache<GlyphKey, CoverageMask, GlyphKeyHash>;
-
-struct TextHash {
-    std::size_t operator()(const QString& text) const { return qHash(text); }
-};
+// A glyph image's key: the face, the glyph and the quarter-pixel position.
+using GlyphKey = std::uint64_t;
+using GlyphCache = LruCache<GlyphKey, CoverageMask>;
 
 // A few screens of every letter, digit and sign at every quarter-pixel
 // position, and of a picture's texts laid out.
@@ -68,7 +52,7 @@ private:
     TextLayout layout_;
     GlyphCache glyphs_;
     // Of texts laid out whole, which the room to the edge does not change.
-    LruCache<QString, LaidOutText, TextHash> layouts_;
+    LruCache<QString, LaidOutText> layouts_;
     LaidOutText long_; // the latest text laid out only in part
 };
 
