@@ -19,6 +19,8 @@ CELLARO_PACKAGES=(
   # The window read through AT-SPI: the session bus, the accessibility bus
   # and registry, and Debian's Python bindings of the client library.
   dbus at-spi2-core python3-pyatspi
+  # The renderer's SVG shown in a real browser and checked as XML.
+  chromium libxml2-utils
   # The package: dpkg-shlibdeps for its Depends, and the validators the
   # tests run on the desktop entry and the AppStream metadata.
   dpkg-dev desktop-file-utils appstream
