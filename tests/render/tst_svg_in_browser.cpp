@@ -15,7 +15,6 @@
 #include "support/pictures.h"
 
 #include "entries/default_list.h"
-#include "paint/grid_painter.h"
 #include "render/render_session.h"
 #include "render/scheme_choice.h"
 #include "surface/image_surface.h"
@@ -37,6 +36,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 
 using namespace cellaro;
 using namespace cellaro::testing;
@@ -262,7 +262,7 @@ QPoint FillSample(const QRect& box, const TracedSession& traced)
 {
     const QPoint centre = box.center();
     QPoint best(-1, -1);
-    int bestDistance = INT32_MAX;
+    int bestDistance = std::numeric_limits<int>::max();
     for (int y = box.top() + 1; y < box.bottom(); ++y)
         for (int x = box.left() + 1; x < box.right(); ++x) {
             const int d = (x - centre.x()) * (x - centre.x()) + (y - centre.y()) * (y - centre.y());
@@ -344,8 +344,9 @@ private slots:
     }
 
     // Each row: the list (empty: the default list), the threshold, the
-    // schemes shown before the last, the last, and how many texts of the
-    // picture show ink, so that a row cannot pass by drawing none.
+    // schemes shown before the last, the last, and how many texts show ink
+    // to measure in the PNG (not those nearly in their fill's colour), so
+    // that a row cannot pass by drawing fewer.
     void browserShowsThePng_data()
     {
         QTest::addColumn<QString>("list");
