@@ -277,6 +277,56 @@ QString Box(const QRect& r)
     return QStringLiteral("(%1, %2)-(%3, %4)").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
 }
 
+// Empty when the screenshot has the PNG's colour in every box, at its
+// centre or, where a text covers that, at the nearest pixel of the fill;
+// counts in `offCentre` the boxes sampled elsewhere.
+QString FillDifference(const QImage& screenshot, const QImage& png, const TracedSession& traced, int& offCentre)
+{
+    for (const QRect& box : traced.boxes) {
+        const QPoint at = FillSample(box, traced);
+        if (at.x() < 0)
+            return "no pixel of the fill shows in the box " + Box(box);
+        offCentre += at != box.center();
+        if (screenshot.pixel(at) != png.pixel(at))
+            return QStringLiteral("the fill of the box %1 at (%2, %3) is %4 instead of %5")
+                .arg(Box(box)).arg(at.x()).arg(at.y())
+                .arg(QColor(screenshot.pixel(at)).name(), QColor(png.pixel(at)).name());
+    }
+    return {};
+}
+
+// Empty when the browser shows no ink away from the PNG's texts and, for
+// each text with ink, an ink box whose edges lie within kInkReach of the
+// PNG's; `worst` gets the farthest each edge lies (left, top, right,
+// bottom, browser minus PNG).
+QString InkDifference(const QImage& screenshot, const TracedSession& traced, int (&worst)[4])
+{
+    const BrowserInk ink = InkOf(screenshot, traced);
+    if (ink.strayPixels > 0)
+        return QStringLiteral("%1 pixels of ink near no text of the PNG, the first at (%2, %3)")
+            .arg(ink.strayPixels).arg(ink.firstStray.x()).arg(ink.firstStray.y());
+    for (int i = 0; i < traced.inkBoxes.size(); ++i) {
+        const QRect& ours = traced.inkBoxes[i];
+        const QRect& theirs = ink.inkBoxes[i];
+        if (ours.isNull())
+            continue;
+        const QString where = QStringLiteral("text %1 \"%2\": ink %3 in the PNG, %4 in the browser")
+                                  .arg(i).arg(traced.texts[i].text.left(40), Box(ours),
+                                              theirs.isNull() ? QStringLiteral("none") : Box(theirs));
+        if (theirs.isNull())
+            return where;
+        const int off[4] = { theirs.left() - ours.left(), theirs.top() - ours.top(), theirs.right() - ours.right(),
+                             theirs.bottom() - ours.bottom() };
+        for (int e = 0; e < 4; ++e) {
+            if (std::abs(off[e]) > kInkReach)
+                return where;
+            if (std::abs(off[e]) > std::abs(worst[e]))
+                worst[e] = off[e];
+        }
+    }
+    return {};
+}
+
 struct Outcome {
     int exitCode = -1;
     QByteArray errors;
@@ -407,46 +457,15 @@ private slots:
         QVERIFY2(!shot.isNull(), ("no screenshot: " + browserErrors.right(2000)).constData());
         QCOMPARE(shot.size(), QSize(kSide, kSide));
 
-        // Fills: exactly the PNG's colours, at the centre or, where a text
-        // covers it, as near it as the fill shows.
-        int offCentre = 0, farthest = 0;
-        for (const QRect& box : traced.boxes) {
-            const QPoint at = FillSample(box, traced);
-            if (at != box.center())
-                ++offCentre, farthest = std::max(farthest, (at - box.center()).manhattanLength());
-            QVERIFY2(at.x() >= 0, qPrintable("no pixel of the fill shows in the box " + Box(box)));
-            QVERIFY2(shot.pixel(at) == programPng.pixel(at),
-                     qPrintable(QStringLiteral("the fill of the box %1 at (%2, %3) is %4 instead of %5")
-                                    .arg(Box(box)).arg(at.x()).arg(at.y())
-                                    .arg(QColor(shot.pixel(at)).name(), QColor(programPng.pixel(at)).name())));
-        }
-
-        // Texts: the browser's ink box of each within kInkReach of the PNG's,
-        // edge by edge, and no ink anywhere else.
-        const BrowserInk ink = InkOf(shot, traced);
-        QVERIFY2(ink.strayPixels == 0,
-                 qPrintable(QStringLiteral("%1 pixels of ink near no text of the PNG, the first at (%2, %3)")
-                                .arg(ink.strayPixels).arg(ink.firstStray.x()).arg(ink.firstStray.y())));
-        int worst[4] = {};
-        for (int i = 0; i < traced.inkBoxes.size(); ++i) {
-            const QRect& ours = traced.inkBoxes[i];
-            if (ours.isNull())
-                continue;
-            const QRect& theirs = ink.inkBoxes[i];
-            const QString where = QStringLiteral("text %1 \"%2\": ink %3 in the PNG, %4 in the browser")
-                                      .arg(i).arg(traced.texts[i].text.left(40), Box(ours), theirs.isNull() ? "none" : Box(theirs));
-            QVERIFY2(!theirs.isNull(), qPrintable(where));
-            const int off[4] = { theirs.left() - ours.left(), theirs.top() - ours.top(),
-                                 theirs.right() - ours.right(), theirs.bottom() - ours.bottom() };
-            for (int e = 0; e < 4; ++e) {
-                QVERIFY2(std::abs(off[e]) <= kInkReach, qPrintable(where));
-                if (std::abs(off[e]) > std::abs(worst[e]))
-                    worst[e] = off[e];
-            }
-        }
-        qInfo("%d fills, %d sampled off their centre by up to %d pixels; ink of %d texts, browser minus PNG at "
-              "worst: left %d, top %d, right %d, bottom %d pixels",
-              int(traced.boxes.size()), offCentre, farthest, inkedTexts, worst[0], worst[1], worst[2], worst[3]);
+        // Fills exactly the PNG's colours; texts where the PNG has them.
+        int offCentre = 0, worst[4] = {};
+        const QString fills = FillDifference(shot, programPng, traced, offCentre);
+        QVERIFY2(fills.isEmpty(), qPrintable(fills));
+        const QString texts = InkDifference(shot, traced, worst);
+        QVERIFY2(texts.isEmpty(), qPrintable(texts));
+        qInfo("%d fills, %d sampled off their centre; ink of %d texts, browser minus PNG at worst: left %d, "
+              "top %d, right %d, bottom %d pixels",
+              int(traced.boxes.size()), offCentre, inkedTexts, worst[0], worst[1], worst[2], worst[3]);
     }
 };
 
