@@ -20,6 +20,8 @@ QString Millimetres(int twips) { return QString::number(twips / double(kTwipsPer
 
 QString Number(float value) { return ShortestText(value); }
 
+constexpr float kHalfPixel = kTwipsPerPixel / 2.0f;
+
 QString ColourName(Colour colour)
 {
     return QStringLiteral("#%1%2%3")
@@ -119,7 +121,9 @@ void SvgSurface::EndCell()
 
 void SvgSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
 {
-    // The outline is one pixel wide, as on the window, centred on the box's edge.
+    // The outline is one pixel wide, as on the window, and covers the same
+    // pixels: the box's edge pixels, a stroke centred half a pixel inside
+    // the corners the painter gave.
     EndCell();
     if (boxes_ < cellTitles_.size()) {
         document_.append(QStringLiteral("<g><title>%1</title>\n").arg(XmlText(cellTitles_[boxes_])).toUtf8());
@@ -129,7 +133,8 @@ void SvgSurface::LineBox(float x1, float y1, float x2, float y2, Colour outline)
     const QString fill = FillStyle() == BoxFill::Solid ? ColourName(FormSurface::FillColor()) : QStringLiteral("none");
     document_.append(QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\" stroke=\"%6\""
                                     " stroke-width=\"%7\" stroke-linejoin=\"miter\"/>\n")
-                         .arg(Number(std::min(x1, x2)), Number(std::min(y1, y2)), Number(std::abs(x2 - x1)),
+                         .arg(Number(std::min(x1, x2) + kHalfPixel), Number(std::min(y1, y2) + kHalfPixel),
+                              Number(std::abs(x2 - x1)),
                               Number(std::abs(y2 - y1)), fill, ColourName(outline))
                          .arg(kTwipsPerPixel)
                          .toUtf8());

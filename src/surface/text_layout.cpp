@@ -26,12 +26,14 @@ constexpr char32_t kZeroWidthSpace = 0x200B;
 // zero-width space like every default-ignorable character.
 bool ShowsNothing(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
 
-// The characters of `text`, a lone surrogate as U+FFFD.
+// The characters of `text`, each that XML cannot hold (a lone surrogate,
+// U+FFFE, U+FFFF) as U+FFFD, as the SVG writes it.
 std::u32string CodePoints(QStringView text)
 {
     const QList<uint> ucs4 = text.toUcs4();
     std::u32string points(ucs4.begin(), ucs4.end());
-    std::replace_if(points.begin(), points.end(), ShowsNothing, kZeroWidthSpace);
+    for (char32_t& c : points)
+        c = ShowsNothing(c) ? kZeroWidthSpace : c == 0xFFFE || c == 0xFFFF ? 0xFFFD : c;
     return points;
 }
 

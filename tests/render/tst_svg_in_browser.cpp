@@ -414,6 +414,12 @@ private slots:
             << "" << "0" << "Ngj2" << "Ngj4" << 82;
         QTest::newRow("a label with XML's special characters")
             << "<a & b>,5\n\"q\" 'r',3\n" << "0" << "" << "Kuq" << 6;
+        // Labels the picture shows nothing of (a line separator, control
+        // codes), reorders (a bidi override, right to left), or cannot
+        // carry in XML (U+FFFE, a replacement character in both).
+        QTest::newRow("odd labels")
+            << QStringLiteral("a\u2028b,5\nx\x0e\x1fz,3\nabc\u202Edef,2\n\u05E9\u05DC\u05D5\u05DD abc,4\nq\uFFFEr,1\n")
+            << "0" << "" << "Kuq" << 15;
         QTest::newRow("long labels: under the next box, past the picture's edge")
             << QStringLiteral("%1,5\n%2,9\n").arg(QString(80, u'W'), QStringLiteral("the second label ").repeated(8))
             << "0" << "" << "Gri" << 6;
