@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, 120> kWords {
 };
 
 // Any fixed value would do; this one made the README's picture.
-constexpr std::uint32_t kSeed = 1296;
+constexpr std::uint32_t kGeneratorStart = 1296;
 
 constexpr std::array<std::string_view, 6> kSentenceEnds { ".", ".", ".", "?", "!", "." };
 
@@ -49,7 +49,7 @@ std::string AlbanianText(std::size_t bytes)
 {
     // The generator's raw output, not a distribution: distributions differ
     // between standard libraries, the raw sequence does not.
-    std::mt19937 random(kSeed);
+    std::mt19937 random(kGeneratorStart);
     std::string text;
     text.reserve(bytes + 200);
     while (text.size() < bytes) {
