@@ -30,8 +30,6 @@ QString ColourName(Colour colour)
         .arg(BlueOf(colour), 2, 16, QLatin1Char('0'));
 }
 
-bool ShowsNothing(char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
-
 bool IsXmlCharacter(char16_t c) { return c < 0xD800 || (c >= 0xE000 && c <= 0xFFFD); }
 
 } // namespace

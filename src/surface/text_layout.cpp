@@ -22,12 +22,10 @@ constexpr qsizetype kAlwaysWhole = 256;
 
 constexpr char32_t kZeroWidthSpace = 0x200B;
 
-// What a label cannot show as a glyph: it takes no room. HarfBuzz drops a
-// zero-width space like every default-ignorable character.
-bool ShowsNothing(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029; }
-
-// The characters of `text`, each that XML cannot hold (a lone surrogate,
-// U+FFFE, U+FFFF) as U+FFFD, as the SVG writes it.
+// The characters of `text`: those that show nothing as a zero-width space,
+// which HarfBuzz drops like every default-ignorable character; those XML
+// cannot hold (a lone surrogate, U+FFFE, U+FFFF) as U+FFFD, as the SVG
+// writes them.
 std::u32string CodePoints(QStringView text)
 {
     const QList<uint> ucs4 = text.toUcs4();

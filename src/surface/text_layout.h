@@ -23,6 +23,13 @@ struct hb_buffer_t;
 
 namespace cellaro {
 
+// Whether a label shows nothing for `c` and gives it no room: control
+// characters, DEL, C1 controls, the line and paragraph separators.
+inline bool ShowsNothing(char32_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
 struct PlacedGlyph {
     int face = 0; // in the layout's FontSet
     unsigned glyph = 0;
